@@ -1,0 +1,32 @@
+// The drill's start-up and main cycle.
+#include "drill_run.h"
+
+#include "console_io.h"
+#include "drill_log.h"
+#include "drill_texts.h"
+#include "menu.h"
+#include "report.h"
+#include "series.h"
+
+void runDrill(DrillState& state, DrillConsole& console)
+{
+    writeText(console, texts::banner);
+    writeEndOfLine(console);
+    writeText(console, texts::bannerRule);
+    writeEndOfLine(console);
+    state.startTime = formatTimeText(console.now());
+    appendStartRecord(state.startTime);
+
+    writeText(console, texts::namePrompt);
+    readWholeLine(console, state.name);
+    state.nameEntryTime = formatTimeText(console.now());
+    appendNameEntryRecord(state.nameEntryTime);
+
+    // The cycle has no quit command; only the end of input leaves it.
+    while (runMenu(state, console)) {
+        const bool inputOpen = runSeries(state, console);
+        runReport(state, console);
+        if (!inputOpen)
+            return;
+    }
+}

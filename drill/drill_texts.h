@@ -1,0 +1,73 @@
+// Every text the drill shows or logs, byte for byte, in UTF-8; the Win32 console recodes them.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace texts {
+
+inline constexpr std::string_view banner = "** Quembrolavintesmoraldix **";
+inline constexpr std::string_view bannerRule = "-----------------------------";
+inline constexpr std::string_view namePrompt = "Name: ";
+
+inline constexpr std::string_view kindQuestion = "Welche Art von Gleichungen willst du l\u00f6sen?";
+inline constexpr std::array<std::string_view, 6> kindOptions = {
+    "1 : Addition........(+)",       "2 : Subtraktion.....(-)",
+    "3 : Multiplikation..(\u00b7)",  "4 : Division........(:)",
+    "5 : Quadrieren......(x\u00b2)", "6 : Quadratwurzeln..(\u00b2/)",
+};
+inline constexpr std::string_view kindPrompt = "Artnummer: ";
+inline constexpr std::string_view kindRule = "------------";
+inline constexpr std::string_view levelQuestion = "Welche Schwierigkeitsstufe?";
+inline constexpr std::array<std::string_view, 5> levelOptions = {
+    "1 : Zahlen 0-10", "2 : Zahlen 0-25", "3 : Zahlen 0-100", "4 : Zahlen 0-1000",
+    "5 : Zahlen 0-10000",
+};
+inline constexpr std::string_view levelPrompt = "Stufe: ";
+inline constexpr std::string_view levelRule = "--------";
+inline constexpr std::string_view endHint = "Falls du die Aufgaben beenden willst, tippe 12345 ein.";
+inline constexpr std::string_view greeting = "Viel Spa\u00df!!! Programmed by Zandrix!!!";
+inline constexpr std::string_view invalidChoice = "Diese Eingabe ist ung\u00fcltig.";
+
+inline constexpr std::string_view exerciseNumber = "Nr.";
+inline constexpr std::string_view exerciseGap = ":   ";
+inline constexpr std::string_view plus = " + ";
+inline constexpr std::string_view minus = " - ";
+inline constexpr std::string_view times = " \u00b7 ";
+inline constexpr std::string_view dividedBy = " : ";
+inline constexpr std::string_view squared = "\u00b2 = ";
+inline constexpr std::string_view rootOf = ": Wurzel aus ";
+inline constexpr std::string_view equals = " = ";
+inline constexpr std::string_view right = "RICHTIG!!! Bisher ";
+inline constexpr std::string_view wrong = "FALSCH!!!  Bisher ";
+inline constexpr std::string_view errorsSoFar = " Fehler!";
+inline constexpr std::string_view notAWholeNumber = "Bitte gib eine ganze Zahl ein.";
+
+inline constexpr std::string_view countOpening = "Du hast bei ";
+inline constexpr std::string_view countExercises = " Aufgaben ";
+inline constexpr std::string_view countErrors = " Fehler!!!";
+inline constexpr std::string_view percentOpening = "Du hast ";
+inline constexpr std::string_view percentClosing = "% der Aufgaben falsch!!!";
+inline constexpr std::string_view reportName = "Name: ";
+inline constexpr std::array<std::string_view, 6> gradeLines = {
+    "    Note: 1", "    Note: 2", "    Note: 3", "    Note: 4", "    Note: 5", "    Note: 6",
+};
+
+// The pause's own prompt where no command interpreter provides one.
+inline constexpr std::string_view pausePrompt = "Dr\u00fccken Sie eine beliebige Taste . . .";
+
+// The drill log's name and labels.
+inline constexpr const char* logFileName = "tovu";
+inline constexpr std::string_view startLabel = "Startzeit:..............";
+inline constexpr std::string_view nameEntryLabel = "Logzeit:...............";
+inline constexpr std::string_view nameLabel = "Name:..................";
+inline constexpr std::string_view typeLabel = "Art:.......................";
+inline constexpr std::string_view limitLabel = "Schwierigkeit:.......";
+inline constexpr std::string_view gradeLabel = "Note:....................";
+inline constexpr std::string_view exercisesLabel = "Aufgaben:............";
+inline constexpr std::string_view errorsLabel = "Fehler:..................";
+inline constexpr std::string_view endLabel = "Endzeit:................";
+inline constexpr std::string_view seriesRule =
+    "---------------------------------------------------------------------------------------";
+
+} // namespace texts

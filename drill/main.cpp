@@ -1,0 +1,24 @@
+// The entry of drill: one state, the standard clock and generator, the platform's console.
+#include "console_platform.h"
+#include "drill_console.h"
+#include "drill_run.h"
+#include "drill_state.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+int main()
+{
+    DrillState state;
+    DrillConsole console{
+        std::cin,
+        openConsoleOutput(),
+        pauseForKey,
+        [] { return std::time(nullptr); },
+        [](unsigned seed) { std::srand(seed); },
+        [] { return std::rand(); },
+    };
+    runDrill(state, console);
+    return 0;
+}
