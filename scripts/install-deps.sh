@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only those that are missing.
+# Usage: scripts/install-deps.sh [run|all]   (run: just what building drill needs)
+set -euo pipefail
+
+packages=(g++ cmake make)
+if [ "${1:-all}" = all ]; then
+    packages+=(
+        googletest libgtest-dev libbenchmark-dev       # unit tests and benchmarks
+        clang libclang-rt-14-dev                       # the fuzz target
+        libfltk1.3-dev                                 # the Linux viewer window
+        xvfb xauth xdotool x11-utils imagemagick       # window tests under Xvfb
+        mingw-w64 g++-mingw-w64-x86-64-posix           # the Win32 programs
+        binutils-mingw-w64-x86-64 icoutils             # their resources, checked
+        wine wine64                                    # the Win32 tests
+        dpkg-dev file                                  # packaging and its checks
+    )
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
