@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything (Linux, Linux with sanitizers, Win32) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh all
+jobs=$(nproc)
+for preset in native sanitize win32; do
+    echo "=== $preset ==="
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j "$jobs"
+    ctest --preset "$preset" -j "$jobs"
+done
