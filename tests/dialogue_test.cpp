@@ -65,6 +65,8 @@ TEST(Dialogue, WholeSessionsAreShownAndLoggedByteForByte)
         {"a name, then the input ends in the menu", "Anna Lena\n", {},
          start + kindMenu + "\n", logStart},
         {"a name without a line end", "Anna", {}, start + kindMenu + "\n", logStart},
+        {"the input ends at the level", "Jo\n4\n", {}, start + kindMenu + kindRule + levelMenu + "\n",
+         logStart},
         {"a series of three with one error",
          "Anna\n1\n1\n7\n10\n0\n12345\n",
          {3, 4, 5, 6, 0, 0, 1, 1},
