@@ -1,5 +1,6 @@
 // The drill log: time texts, byte-exact records, appending, and records that cannot be written.
 #include "drill_log.h"
+#include "stored_log.h"
 #include "temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -63,13 +64,15 @@ TEST(DrillLogAppends, CreateTheLogAndNeverTouchWhatIsThere)
 {
     TempDirectory directory;
     appendStartRecord("Mon Jan 01 10:00:00 2024\n");
-    EXPECT_EQ(directory.read("tovu"), "Startzeit:..............Mon Jan 01 10:00:00 2024\n");
+    EXPECT_EQ(directory.read("tovu"),
+              asStoredInLog("Startzeit:..............Mon Jan 01 10:00:00 2024\n"));
 
     const std::string earlier = std::string(100000, 'x') + "\r\nold line without end";
     directory.write("tovu", earlier);
     appendNameEntryRecord("Mon Jan 01 10:00:05 2024\n");
     appendSeriesRecord("Jo", 3, 100, 2, 20, 1, "Mon Jan 01 10:09:00 2024\n");
     EXPECT_EQ(directory.read("tovu"),
-              earlier + "Logzeit:...............Mon Jan 01 10:00:05 2024\n" +
-                  seriesRecord("Jo", 3, 100, 2, 20, 1, "Mon Jan 01 10:09:00 2024\n"));
+              earlier + asStoredInLog("Logzeit:...............Mon Jan 01 10:00:05 2024\n" +
+                                      seriesRecord("Jo", 3, 100, 2, 20, 1,
+                                                   "Mon Jan 01 10:09:00 2024\n")));
 }
