@@ -1,0 +1,10 @@
+// The program's icon, drawn at any size: a blue rounded tile with a plus sign over two ruled
+// lines, an arithmetic log at a glance. Each window layer turns the pixels into its icon.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// size by size pixels, rows from the top, each pixel 4 bytes R, G, B, A with straight
+// (not premultiplied) alpha; transparent around the tile. Empty for a size outside 1..1024.
+std::vector<std::uint8_t> renderIconImage(int size);

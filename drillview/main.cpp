@@ -1,0 +1,8 @@
+// The entry of drillview: the whole program is the viewer's run, and it always ends with 0.
+#include "viewer.h"
+
+int main()
+{
+    runViewer();
+    return 0;
+}

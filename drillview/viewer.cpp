@@ -1,0 +1,34 @@
+// The viewer's run, written against the window seam only, so it runs under any list and
+// event source.
+#include "viewer.h"
+
+#include "log_line_reader.h"
+#include "viewer_window.h"
+
+namespace {
+
+constexpr const char* drillLogName = "tovu";
+
+} // namespace
+
+void fillList(LogLineReader& reader)
+{
+    beginFill();
+    while (!reader.atEnd())
+        appendRow(reader.readLine());
+    endFill();
+}
+
+void runViewer()
+{
+    LogLineReader reader;
+    if (createViewerWindow()) {
+        // A log that cannot be opened leaves the reader at its end: the list stays empty.
+        reader.open(drillLogName);
+        fillList(reader);
+        while (!waitForEvent()) {
+        }
+        destroyViewerWindow();
+    }
+    reader.close();
+}

@@ -1,0 +1,10 @@
+// The viewer's run: the list filled once from the drill log, then a wait for the close request.
+#pragma once
+
+struct LogLineReader;
+
+// Appends every line the reader still has as one row, in file order.
+void fillList(LogLineReader& reader);
+
+// The whole program: window, fill, event loop until the close request, clean-up.
+void runViewer();
