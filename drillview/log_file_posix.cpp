@@ -26,6 +26,12 @@ std::int32_t readLogFile(LogFileHandle file, char* buffer, std::int32_t capacity
     return delivered < 0 ? 0 : static_cast<std::int32_t>(delivered);
 }
 
-void stepBackLogFile(LogFileHandle file) { ::lseek(static_cast<int>(file), -1, SEEK_CUR); }
+void stepBackLogFile(LogFileHandle file)
+{
+    ::lseek(static_cast<int>(file), -1, SEEK_CUR);
+}
 
-void closeLogFile(LogFileHandle file) { ::close(static_cast<int>(file)); }
+void closeLogFile(LogFileHandle file)
+{
+    ::close(static_cast<int>(file));
+}

@@ -2,6 +2,7 @@
 // runs of ordinary bytes out of the buffer at once.
 #include "log_line_reader.h"
 
+#include <bit>
 #include <cstring>
 #include <new>
 
@@ -9,32 +10,44 @@ namespace {
 
 constexpr int nothingTaken = -1;
 
-bool isTerminator(unsigned char byte) { return byte == '\0' || byte == '\n' || byte == '\r'; }
+bool isTerminator(unsigned char byte)
+{
+    return byte == '\0' || byte == '\n' || byte == '\r';
+}
 
-// The first NUL, CR or LF in [from, to), or to. Eight bytes at a time: a word without any
-// byte below 14 cannot hold a terminator, so most of a line is passed over by whole words.
+constexpr std::uint64_t everyByte = 0x0101010101010101u;
+constexpr std::uint64_t lowBits = 0x7f7f7f7f7f7f7f7fu;
+constexpr std::uint64_t highBits = ~lowBits;
+
+// The top bit of every byte of the word that is zero, and no other bit.
+std::uint64_t zeroBytes(std::uint64_t word)
+{
+    return ~(((word & lowBits) + lowBits) | word | lowBits);
+}
+
+// The first NUL, CR or LF in [from, to), or to. Eight bytes at a time: a word with no byte
+// below 14 holds no terminator, so most of a line is passed over by one test per word.
 const char* findTerminator(const char* from, const char* to)
 {
-    constexpr std::uint64_t ones = 0x0101010101010101u;
-    constexpr std::uint64_t highBits = 0x8080808080808080u;
-    for (;;) {
-        while (to - from >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, from, sizeof word);
-            if (((word - ones * 14) & ~word & highBits) != 0)
-                break;
-            from += 8;
+    for (; to - from >= 8; from += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, from, sizeof word);
+        if (((word - everyByte * 14) & ~word & highBits) == 0)
+            continue;
+        const std::uint64_t terminators = zeroBytes(word) | zeroBytes(word ^ (everyByte * '\n')) |
+                                          zeroBytes(word ^ (everyByte * '\r'));
+        if (terminators != 0) {
+            const int bit = std::endian::native == std::endian::little
+                                ? std::countr_zero(terminators)
+                                : std::countl_zero(terminators);
+            return from + bit / 8;
         }
-        // A word that held a byte below 14 (or the tail): look at each byte; a tab or other
-        // control byte sends the scan back to whole words.
-        const char* wordEnd = to - from > 8 ? from + 8 : to;
-        for (; from < wordEnd; ++from) {
-            if (isTerminator(static_cast<unsigned char>(*from)))
-                return from;
-        }
-        if (from == to)
-            return to;
     }
+    for (; from < to; ++from) {
+        if (isTerminator(static_cast<unsigned char>(*from)))
+            return from;
+    }
+    return to;
 }
 
 // Refills the buffer when it is used up. A failed read counts as zero bytes delivered, and
@@ -76,17 +89,6 @@ void pushBack(LogLineReader& reader)
         ++reader.remaining;
 }
 
-// Moves the ordinary bytes still in the buffer, up to the next terminator, to the line.
-void takeOrdinaryBytes(LogLineReader& reader, std::string& line)
-{
-    if (reader.remaining == 0)
-        return;
-    const char* from = reader.buffer + (reader.fill - reader.remaining);
-    const char* stop = findTerminator(from, reader.buffer + reader.fill);
-    line.append(from, stop);
-    reader.remaining -= static_cast<std::int32_t>(stop - from);
-}
-
 } // namespace
 
 bool LogLineReader::open(const char* path)
@@ -108,6 +110,9 @@ bool LogLineReader::atEnd()
 {
     if (handle == noLogFile)
         return true;
+    // A byte still in the buffer would be taken and pushed back: no change, no read.
+    if (remaining > 0)
+        return false;
     if (takeByte(*this) == nothingTaken)
         return true;
     pushBack(*this);
@@ -117,21 +122,42 @@ bool LogLineReader::atEnd()
 std::string LogLineReader::readLine()
 {
     std::string line;
+    readLine(line);
+    return line;
+}
+
+void LogLineReader::readLine(std::string& line)
+{
+    line.clear();
     if (handle == noLogFile)
-        return line;
+        return;
     for (;;) {
-        takeOrdinaryBytes(*this, line);
-        const int byte = takeByte(*this);
-        if (byte == nothingTaken || byte == '\0' || byte == '\n')
-            return line;
+        int byte;
+        if (remaining > 0) {
+            // The run of ordinary bytes up to the next terminator moves in one piece; the
+            // terminator is taken as takeByte would.
+            const char* from = buffer + (fill - remaining);
+            const char* stop = findTerminator(from, buffer + fill);
+            line.append(from, stop);
+            remaining -= static_cast<std::int32_t>(stop - from);
+            if (remaining == 0)
+                continue;
+            byte = static_cast<unsigned char>(*stop);
+            --remaining;
+        } else {
+            byte = takeByte(*this);
+            if (byte != nothingTaken && !isTerminator(static_cast<unsigned char>(byte))) {
+                line.push_back(static_cast<char>(byte));
+                continue;
+            }
+        }
         if (byte == '\r') {
             // CR LF is one terminator; any other byte after a CR begins the next line.
             const int next = takeByte(*this);
             if (next != nothingTaken && next != '\n')
                 pushBack(*this);
-            return line;
         }
-        line.push_back(static_cast<char>(byte));
+        return; // after a terminator, or at the end of the data
     }
 }
 

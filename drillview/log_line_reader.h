@@ -29,6 +29,8 @@ struct LogLineReader {
     bool atEnd();
     // The next line without its terminator; the empty line when the reader is not open.
     std::string readLine();
+    // The same into the caller's string, whose storage is reused from line to line.
+    void readLine(std::string& line);
     // Gives the buffer back and closes the file; does nothing when not open.
     void close();
 };

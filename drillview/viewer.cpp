@@ -5,6 +5,8 @@
 #include "log_line_reader.h"
 #include "viewer_window.h"
 
+#include <string>
+
 namespace {
 
 constexpr const char* drillLogName = "tovu";
@@ -14,8 +16,11 @@ constexpr const char* drillLogName = "tovu";
 void fillList(LogLineReader& reader)
 {
     beginFill();
-    while (!reader.atEnd())
-        appendRow(reader.readLine());
+    std::string line; // one string for every line: no allocation per row
+    while (!reader.atEnd()) {
+        reader.readLine(line);
+        appendRow(line);
+    }
     endFill();
 }
 

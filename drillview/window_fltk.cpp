@@ -38,6 +38,9 @@ public:
         type(FL_HOLD_BROWSER);
         box(FL_DOWN_BOX);
         has_scrollbar(VERTICAL);
+        // TAB gives the focus to the list itself, whose keys move the selection.
+        scrollbar.clear_visible_focus();
+        hscrollbar.clear_visible_focus();
         textsize(12);
     }
 
@@ -62,10 +65,7 @@ public:
 
 protected:
     void* item_first() const override { return rowCount() == 0 ? nullptr : itemOf(0); }
-    void* item_last() const override
-    {
-        return rowCount() == 0 ? nullptr : itemOf(rowCount() - 1);
-    }
+    void* item_last() const override { return rowCount() == 0 ? nullptr : itemOf(rowCount() - 1); }
     void* item_next(void* item) const override
     {
         const std::size_t next = rowOf(item) + 1;
@@ -104,8 +104,8 @@ protected:
     {
         const std::string_view row = rowText(item);
         fl_font(textfont(), textsize());
-        Fl_Color colour = item_selected(item) ? fl_contrast(textcolor(), selection_color())
-                                              : textcolor();
+        Fl_Color colour =
+            item_selected(item) ? fl_contrast(textcolor(), selection_color()) : textcolor();
         if (!active_r())
             colour = fl_inactive(colour);
         fl_color(colour);
@@ -120,6 +120,12 @@ protected:
                 static_cast<std::size_t>(std::max(1, (h() - 4) / rowHeight() - 1));
             const std::size_t current = selection() ? rowOf(selection()) : 0;
             switch (Fl::event_key()) {
+            case FL_Up:
+            case FL_Down:
+                // With nothing selected yet, either arrow starts at the first row.
+                if (selection() != nullptr)
+                    break;
+                return selectRow(0);
             case FL_Home:
                 return selectRow(0);
             case FL_End:
@@ -175,7 +181,10 @@ void ignoreMessage(const char*, ...) {}
 
 // FLTK calls this when the display is lost and must not get control back. The viewer has
 // nothing left to show then; it ends the one way it ever ends, quietly with exit code 0.
-[[noreturn]] void endWithoutDisplay(const char*, ...) { std::_Exit(0); }
+[[noreturn]] void endWithoutDisplay(const char*, ...)
+{
+    std::_Exit(0);
+}
 
 // FLTK sends both the window manager's close request and an unused Escape key here; only
 // the close request counts, as a list box window does not close on Escape.

@@ -10,6 +10,7 @@ if [ "${1:-all}" = all ]; then
         clang libclang-rt-14-dev                       # the fuzz target
         libfltk1.3-dev                                 # the Linux viewer window
         xvfb xauth xdotool x11-utils imagemagick       # window tests under Xvfb
+        time                                           # the viewer's start-up benchmark
         mingw-w64 g++-mingw-w64-x86-64-posix           # the Win32 programs
         binutils-mingw-w64-x86-64 icoutils             # their resources, checked
         wine wine64                                    # the Win32 tests

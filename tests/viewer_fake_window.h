@@ -1,0 +1,23 @@
+// A window for the viewer's tests: it keeps the rows, answers scripted events and writes
+// down every call in order.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct FakeViewerWindow {
+    bool refuseCreation = false;
+    // waitForEvent answers the close request on this call, counted from 1.
+    int closeOnWait = 1;
+    // Runs inside destroyViewerWindow, to look at the world at that moment.
+    std::function<void()> onDestroy;
+
+    std::vector<std::string> rows;
+    std::vector<std::string> calls; // "create", "beginFill", "row", "endFill", "wait", "close",
+                                    // "destroy"
+    int misuses = 0;                // a call the seam does not allow at that point
+};
+
+// The one fake; reset it with `fakeViewerWindow() = {};`.
+FakeViewerWindow& fakeViewerWindow();

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Benchmark: drillview's start-up on a big drill log, on an X server of its own. A close
+# request goes out the moment the window appears; the viewer takes it only after it has
+# filled and drawn its list, so the run's wall time bounds the time to a filled window. The
+# peak resident memory is set against the log's size.
+# Usage: viewer_startup_benchmark.sh DRILLVIEW CLOSE-REQUEST-TOOL [LINES [RUNS]]
+#   (defaults: 1000000 lines, 3 runs; needs Xvfb and GNU time)
+set -euo pipefail
+
+drillview=$1 close_request=$2 lines=${3:-1000000} runs=${4:-3}
+work=$(mktemp -d)
+xvfb_pid=''
+cleanup() {
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 200); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+# Drill's records, start, name entry and series, over and over.
+awk -v lines="$lines" 'BEGIN {
+    split("Startzeit:..............Mon Jan 01 10:00:00 2024|Logzeit:...............Mon Jan 01 10:00:05 2024|Name:..................Anna|Art:.......................3|Schwierigkeit:.......100|Note:....................2|Aufgaben:............20|Fehler:..................3|Endzeit:................Mon Jan 01 10:09:00 2024|---------------------------------------------------------------------------------------", record, "|")
+    for (i = 0; i < lines; i++) print record[i % 10 + 1]
+}' >"$work/tovu"
+bytes=$(stat -c %s "$work/tovu")
+echo "log: $lines lines, $bytes bytes"
+
+for run in $(seq "$runs"); do
+    (cd "$work" && exec timeout 60 /usr/bin/time -f '%e %M' -o "$work/time" "$drillview") &
+    viewer=$!
+    "$close_request" --title 'Logfile by .::Zandrix::.'
+    wait "$viewer"
+    read -r seconds peak_kb <"$work/time"
+    awk -v run="$run" -v s="$seconds" -v kb="$peak_kb" -v bytes="$bytes" 'BEGIN {
+        printf "run %d: start to close handled %.2f s, peak memory %.1f MB = %.2f x the log\n",
+               run, s, kb / 1024, kb * 1024 / bytes
+    }'
+done

@@ -1,0 +1,121 @@
+// The viewer's run over the fake window and the in-memory file layer: one row per line in
+// file order, the wait for the close request, the clean-up, and a window that fails.
+#include "log_line_reader_fake_file.h"
+#include "viewer.h"
+#include "viewer_fake_window.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::string_literals;
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+const std::string hyphens(87, '-');
+
+// A start record, a name-entry record and a series record, joined by the given line end.
+std::string drillLog(const std::string& end)
+{
+    return "Startzeit:..............Mon Jan 01 10:00:00 2024" + end +
+           "Logzeit:...............Mon Jan 01 10:00:05 2024" + end +
+           "Name:..................J\xf6rg" + end + "Art:.......................1" + end +
+           "Schwierigkeit:.......10" + end + "Note:....................1" + end +
+           "Aufgaben:............2" + end + "Fehler:..................0" + end +
+           "Endzeit:................Mon Jan 01 10:09:00 2024" + end + hyphens + end;
+}
+
+const Texts drillLogRows = {
+    "Startzeit:..............Mon Jan 01 10:00:00 2024",
+    "Logzeit:...............Mon Jan 01 10:00:05 2024",
+    "Name:..................J\xf6rg",
+    "Art:.......................1",
+    "Schwierigkeit:.......10",
+    "Note:....................1",
+    "Aufgaben:............2",
+    "Fehler:..................0",
+    "Endzeit:................Mon Jan 01 10:09:00 2024",
+    hyphens,
+};
+
+// Runs the viewer in a world holding the given log (none when null).
+void runWithLog(const std::string* log, int closeOnWait = 1)
+{
+    fakeLogFiles() = {};
+    if (log != nullptr)
+        fakeLogFiles().files["tovu"] = *log;
+    fakeViewerWindow() = {};
+    fakeViewerWindow().closeOnWait = closeOnWait;
+    runViewer();
+    EXPECT_EQ(fakeViewerWindow().misuses, 0);
+    EXPECT_EQ(fakeLogFiles().misuses, 0);
+    EXPECT_EQ(fakeLogFiles().openFiles, 0) << "the log was left open";
+}
+
+} // namespace
+
+TEST(Viewer, ShowsEveryLineAsOneRowInFileOrder)
+{
+    struct Case {
+        std::string log;
+        Texts rows;
+    };
+    const Case cases[] = {
+        {drillLog("\n"), drillLogRows},
+        {drillLog("\r\n"), drillLogRows},
+        {drillLog("\r"), drillLogRows},
+        {"first\n\n\nlast", {"first", "", "", "last"}},
+        {"\n", {""}},
+        {"@C1@b not a format\tnor\ta column\n", {"@C1@b not a format\tnor\ta column"}},
+        {"before\0after"s, {"before", "after"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.log.substr(0, 20));
+        runWithLog(&c.log);
+        EXPECT_EQ(fakeViewerWindow().rows, c.rows);
+        EXPECT_EQ(fakeViewerWindow().calls,
+                  (Texts{"create", "beginFill", "row", "endFill", "close", "destroy"}));
+    }
+}
+
+TEST(Viewer, AnEmptyOrMissingLogGivesAnEmptyList)
+{
+    const std::string empty;
+    for (const std::string* log : {&empty, static_cast<const std::string*>(nullptr)}) {
+        runWithLog(log);
+        EXPECT_TRUE(fakeViewerWindow().rows.empty());
+        EXPECT_EQ(fakeViewerWindow().calls,
+                  (Texts{"create", "beginFill", "endFill", "close", "destroy"}));
+    }
+}
+
+TEST(Viewer, WaitsForTheCloseRequestAndKeepsTheLogOpenUntilTheWindowIsGone)
+{
+    fakeLogFiles() = {};
+    fakeLogFiles().files["tovu"] = "one\ntwo\n";
+    FakeViewerWindow& window = fakeViewerWindow();
+    window = {};
+    window.closeOnWait = 4;
+    bool logOpenAtDestroy = false;
+    window.onDestroy = [&] { logOpenAtDestroy = fakeLogFiles().openFiles == 1; };
+    runViewer();
+    EXPECT_EQ(window.calls, (Texts{"create", "beginFill", "row", "endFill", "wait", "wait", "wait",
+                                   "close", "destroy"}));
+    EXPECT_EQ(window.rows, (Texts{"one", "two"}));
+    EXPECT_TRUE(logOpenAtDestroy);
+    EXPECT_EQ(fakeLogFiles().openFiles, 0);
+    EXPECT_EQ(window.misuses, 0);
+    window.onDestroy = nullptr;
+}
+
+TEST(Viewer, DoesNothingMoreWhenTheWindowCannotBeCreated)
+{
+    fakeLogFiles() = {};
+    fakeLogFiles().files["tovu"] = "a line\n";
+    fakeViewerWindow() = {};
+    fakeViewerWindow().refuseCreation = true;
+    runViewer();
+    EXPECT_EQ(fakeViewerWindow().calls, (Texts{"create"}));
+    EXPECT_EQ(fakeLogFiles().opens, 0);
+    EXPECT_TRUE(fakeLogFiles().readSizes.empty());
+}

@@ -1,0 +1,81 @@
+# The viewer's tests: the reader and the viewer's run over fakes (on every platform), the file
+# layer on real files, the reader's fuzz target and benchmark, and drillview itself under Xvfb.
+add_executable(viewer_tests
+    log_line_reader_fake_file.cpp
+    log_line_reader_test.cpp
+    viewer_fake_window.cpp
+    viewer_icon_test.cpp
+    viewer_test.cpp
+)
+target_link_libraries(viewer_tests PRIVATE drillview_core test_support)
+drill_add_unit_tests(viewer_tests)
+
+# The platform's file layer, once the platform has one (see drillview/CMakeLists.txt).
+if(TARGET drillview_file)
+    add_executable(viewer_file_tests log_line_reader_file_test.cpp)
+    target_link_libraries(viewer_file_tests PRIVATE drillview_core drillview_file test_support)
+    drill_add_unit_tests(viewer_file_tests)
+endif()
+
+if(NOT WIN32)
+    # The reader against the reference splitter under libFuzzer, built with clang whatever
+    # the compiler of the rest, and run for a few seconds from a small committed corpus.
+    find_program(DRILL_CLANGXX NAMES clang++ clang++-14)
+    if(DRILL_CLANGXX)
+        set(fuzzer ${CMAKE_CURRENT_BINARY_DIR}/fuzz_log_line_reader)
+        set(fuzzer_sources
+            ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_log_line_reader.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/log_line_reader_fake_file.cpp
+            ${PROJECT_SOURCE_DIR}/drillview/log_line_reader.cpp
+        )
+        add_custom_command(
+            OUTPUT ${fuzzer}
+            COMMAND ${DRILL_CLANGXX} -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror
+                    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+                    -I${PROJECT_SOURCE_DIR}/drillview -I${CMAKE_CURRENT_SOURCE_DIR}
+                    ${fuzzer_sources} -o ${fuzzer}
+            DEPENDS ${fuzzer_sources}
+                    ${CMAKE_CURRENT_SOURCE_DIR}/log_line_reader_fake_file.h
+                    ${CMAKE_CURRENT_SOURCE_DIR}/log_line_reader_reference.h
+                    ${PROJECT_SOURCE_DIR}/drillview/log_line_reader.h
+                    ${PROJECT_SOURCE_DIR}/drillview/log_file.h
+            COMMENT "Building the line reader's fuzz target with clang"
+            VERBATIM
+        )
+        add_custom_target(fuzz_log_line_reader_build ALL DEPENDS ${fuzzer})
+        # New inputs go to a scratch corpus in the build tree; the committed one is only read.
+        file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz_corpus)
+        add_test(NAME fuzz_log_line_reader
+                 COMMAND ${fuzzer} ${CMAKE_CURRENT_BINARY_DIR}/fuzz_corpus
+                         ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_log_line_reader_corpus
+                         -max_total_time=5 -max_len=20000 -timeout=10 -rss_limit_mb=1024
+                 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    else()
+        message(STATUS "clang++ not found: the line reader's fuzz target is not built")
+    endif()
+
+    # The benchmark; the test only runs it on a small log to see that reader and baseline
+    # count the same lines. Measure with: log_line_reader_benchmark (200 MB by default).
+    find_package(benchmark QUIET)
+    if(benchmark_FOUND AND TARGET drillview_file)
+        add_executable(log_line_reader_benchmark log_line_reader_benchmark.cpp)
+        target_link_libraries(log_line_reader_benchmark
+                              PRIVATE drillview_core drillview_file benchmark::benchmark)
+        add_test(NAME log_line_reader_benchmark
+                 COMMAND log_line_reader_benchmark --megabytes=2 --benchmark_min_time=0.01)
+    endif()
+endif()
+
+# drillview itself on an X server of its own per test, with a tool that sends the close
+# request a window manager's close button would.
+if(TARGET drillview AND NOT WIN32)
+    find_package(X11 REQUIRED)
+    add_executable(viewer_close_request viewer_close_request.cpp)
+    target_link_libraries(viewer_close_request PRIVATE X11::X11)
+    foreach(case log empty-log no-log drill-while-open)
+        add_test(NAME viewer_e2e_${case}
+                 COMMAND timeout 180 ${CMAKE_CURRENT_SOURCE_DIR}/viewer_e2e.sh ${case}
+                         $<TARGET_FILE:drillview> $<TARGET_FILE:viewer_close_request>
+                         $<TARGET_FILE:drill> ${CMAKE_CURRENT_BINARY_DIR}/viewer_screenshots)
+    endforeach()
+endif()
