@@ -152,6 +152,7 @@ private:
     mutable int cachedRowHeight = 0;
 
     std::size_t rowCount() const { return rowStarts.size(); }
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): FLTK's items are opaque; ours are numbers.
     static void* itemOf(std::size_t row) { return reinterpret_cast<void*>(row + 1); }
     static std::size_t rowOf(void* item) { return reinterpret_cast<std::size_t>(item) - 1; }
 
