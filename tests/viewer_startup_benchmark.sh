@@ -7,7 +7,7 @@
 #   (defaults: 1000000 lines, 3 runs; needs Xvfb and GNU time)
 set -euo pipefail
 
-drillview=$1 close_request=$2 lines=${3:-1000000} runs=${4:-3}
+drillview=$(realpath "$1") close_request=$(realpath "$2") lines=${3:-1000000} runs=${4:-3}
 work=$(mktemp -d)
 xvfb_pid=''
 cleanup() {
