@@ -10,4 +10,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
+# Wine runs headless in a prefix of its own inside the build tree: no Mono or Gecko
+# installer prompts, no debug chatter, and never longer than ten minutes. The tests that
+# use it first have the prefix set up once (tests/win32_tests.cmake).
+set(DRILL_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+set(DRILL_WINE_ENVIRONMENT
+    WINEPREFIX=${DRILL_WINE_PREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    env ${DRILL_WINE_ENVIRONMENT} timeout --kill-after=10 600 wine)

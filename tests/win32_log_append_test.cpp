@@ -1,0 +1,97 @@
+// The Win32 appender: CR LF line ends after what is there, the share mode, lost records.
+// (Wine cannot check that concurrent appends never overwrite each other: it writes an
+// append-only handle at the end it has just looked up, not atomically as Windows does.)
+#include "log_append.h"
+#include "temp_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+const std::string seriesLines = "Name:..................Jo\nArt:.......................3\n"
+                                "Schwierigkeit:.......100\nNote:....................2\n"
+                                "Aufgaben:............20\nFehler:..................1\n"
+                                "Endzeit:................Mon Jan 01 10:09:00 2024\n" +
+                                std::string(87, '-') + "\n";
+
+std::string withCrLf(const std::string& lines)
+{
+    std::string stored;
+    for (const char c : lines) {
+        if (c == '\n')
+            stored += '\r';
+        stored += c;
+    }
+    return stored;
+}
+
+} // namespace
+
+TEST(Win32LogAppend, WritesEveryLineEndAsCrLfAfterWhatIsThere)
+{
+    struct Case {
+        const char* what;
+        std::string earlier; // the file's bytes before the append; absent when empty
+        std::string record;
+    };
+    const Case cases[] = {
+        {"a missing file is created", "", "Startzeit:..............Mon Jan 01 10:00:00 2024\n"},
+        {"an empty name keeps its line", "", "Name:..................\n"},
+        {"eight lines in one record", "", seriesLines},
+        {"existing bytes stay as they are", "old\nbytes\r\nno end", "Logzeit:...x\n"},
+        {"a CR inside a line is no line end", "", "Name:.....A\rB\n"},
+    };
+    for (const Case& c : cases) {
+        TempDirectory directory;
+        if (!c.earlier.empty())
+            directory.write("tovu", c.earlier);
+        EXPECT_TRUE(appendToFile("tovu", c.record)) << c.what;
+        EXPECT_EQ(directory.read("tovu"), c.earlier + withCrLf(c.record)) << c.what;
+    }
+}
+
+// Another program may hold the log open meanwhile: a viewer reading it, or a second drill in
+// the middle of its own append. The append goes through wherever the holder shares writing,
+// and is refused, and lost, where it shares only reading.
+TEST(Win32LogAppend, SharesTheLogWithReadersAndWriters)
+{
+    struct Case {
+        const char* holder;
+        DWORD access;
+        DWORD share;
+        bool appended;
+    };
+    const Case cases[] = {
+        {"a reader sharing reads and writes", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+         true},
+        {"a writer sharing reads and writes", FILE_APPEND_DATA,
+         FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+        {"a reader sharing reads only", GENERIC_READ, FILE_SHARE_READ, false},
+    };
+    for (const Case& c : cases) {
+        TempDirectory directory;
+        directory.write("tovu", "first\r\n");
+        const HANDLE holder = CreateFileA("tovu", c.access, c.share, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE) << c.holder;
+        EXPECT_EQ(appendToFile("tovu", "second\n"), c.appended) << c.holder;
+        CloseHandle(holder);
+        EXPECT_EQ(directory.read("tovu"), c.appended ? "first\r\nsecond\r\n" : "first\r\n")
+            << c.holder;
+    }
+}
+
+// (A read-only file is no case here: Wine keeps that attribute in the Unix mode bits, which
+// the tests' root user is not held to.)
+TEST(Win32LogAppend, AnswersFalseWhereTheRecordCannotBeWritten)
+{
+    TempDirectory directory;
+    CreateDirectoryA("folder", nullptr);
+    EXPECT_FALSE(appendToFile("folder", "lost\n"));
+    EXPECT_FALSE(appendToFile("missing\\tovu", "lost\n"));
+    EXPECT_FALSE(appendToFile("", "lost\n"));
+}

@@ -1,0 +1,48 @@
+# The Win32 programs' tests, run under Wine in the cross build: the appender's own unit tests,
+# drill.exe end to end, its resources, and the committed icon against its generator.
+if(NOT WIN32 OR NOT CMAKE_CROSSCOMPILING)
+    return()
+endif()
+
+# GCC 12 warns wrongly about "literal" + std::string at -O3 (-Wrestrict false positive).
+set_source_files_properties(console_io_test.cpp PROPERTIES COMPILE_OPTIONS -Wno-restrict)
+
+add_executable(win32_log_append_tests win32_log_append_test.cpp)
+target_link_libraries(win32_log_append_tests PRIVATE test_support)
+drill_add_unit_tests(win32_log_append_tests)
+
+set(win32_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_drill_e2e.sh)
+foreach(run IN ITEMS file pipe names console)
+    add_test(NAME win32_drill_e2e_${run}
+             COMMAND bash ${win32_e2e} ${run} $<TARGET_FILE:drill>
+                     ${CMAKE_CURRENT_BINARY_DIR}/win32_drill_e2e_${run})
+endforeach()
+
+add_test(NAME win32_drill_resources
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_drill_resources.sh $<TARGET_FILE:drill>
+                 ${PROJECT_SOURCE_DIR}/drill/drill.ico)
+
+# The committed icon must be what the committed generator draws.
+add_executable(drill_icon_generator ${PROJECT_SOURCE_DIR}/tools/drill_icon.cpp)
+add_test(NAME win32_drill_icon_generate COMMAND drill_icon_generator drill_generated.ico)
+add_test(NAME win32_drill_icon_current
+         COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico
+                 ${PROJECT_SOURCE_DIR}/drill/drill.ico)
+set_tests_properties(win32_drill_icon_generate PROPERTIES FIXTURES_SETUP drill_icon)
+set_tests_properties(win32_drill_icon_current PROPERTIES FIXTURES_REQUIRED drill_icon)
+
+# One Wine prefix for every test of this directory, set up once before the first of them and
+# shut down after the last; the toolchain file names it and Wine's quiet settings.
+add_test(NAME win32_wine_prefix_setup
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_wine_prefix.sh setup)
+add_test(NAME win32_wine_prefix_shutdown
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_wine_prefix.sh shutdown)
+set_tests_properties(win32_wine_prefix_setup PROPERTIES FIXTURES_SETUP wine_prefix)
+set_tests_properties(win32_wine_prefix_shutdown PROPERTIES FIXTURES_CLEANUP wine_prefix)
+get_directory_property(wine_tests TESTS)
+foreach(test IN LISTS wine_tests)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${DRILL_WINE_ENVIRONMENT})
+    if(NOT test MATCHES "^win32_wine_prefix_")
+        set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED wine_prefix)
+    endif()
+endforeach()
