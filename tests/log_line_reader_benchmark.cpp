@@ -158,8 +158,7 @@ int main(int argc, char** argv)
         ->Arg(4096)
         ->Arg(65536)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("LogLineReader", logLineReader)
-        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("LogLineReader", logLineReader)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("LogLineReader/new strings", logLineReaderNewStrings)
         ->Unit(benchmark::kMillisecond);
     RatioReporter reporter;
