@@ -12,7 +12,10 @@ bool isBlank(int c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c)
+{
+    return c >= '0' && c <= '9';
+}
 
 void discardRestOfLine(std::istream& in)
 {
@@ -26,9 +29,15 @@ void writeText(DrillConsole& console, std::string_view text)
     console.out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void writeNumber(DrillConsole& console, std::int32_t number) { console.out << number; }
+void writeNumber(DrillConsole& console, std::int32_t number)
+{
+    console.out << number;
+}
 
-void writeEndOfLine(DrillConsole& console) { console.out << '\n' << std::flush; }
+void writeEndOfLine(DrillConsole& console)
+{
+    console.out << '\n' << std::flush;
+}
 
 ReadResult readWholeNumber(DrillConsole& console, std::int32_t& number)
 {

@@ -9,7 +9,10 @@
 #include <termios.h>
 #include <unistd.h>
 
-std::ostream& openConsoleOutput() { return std::cout; }
+std::ostream& openConsoleOutput()
+{
+    return std::cout;
+}
 
 void pauseForKey(std::ostream& out)
 {

@@ -38,10 +38,9 @@ std::string nameEntryRecord(std::string_view nameEntryTime)
     return record;
 }
 
-std::string seriesRecord(std::string_view name, std::int32_t exerciseType,
-                         std::int32_t numberLimit, std::int32_t grade,
-                         std::int32_t exercisesAnswered, std::int32_t errorCount,
-                         std::string_view seriesEndTime)
+std::string seriesRecord(std::string_view name, std::int32_t exerciseType, std::int32_t numberLimit,
+                         std::int32_t grade, std::int32_t exercisesAnswered,
+                         std::int32_t errorCount, std::string_view seriesEndTime)
 {
     std::string record;
     auto line = [&record](std::string_view label, std::string_view value) {
@@ -67,18 +66,20 @@ static void appendRecord(const std::string& record)
     (void)appendToFile(texts::logFileName, record);
 }
 
-void appendStartRecord(std::string_view startTime) { appendRecord(startRecord(startTime)); }
+void appendStartRecord(std::string_view startTime)
+{
+    appendRecord(startRecord(startTime));
+}
 
 void appendNameEntryRecord(std::string_view nameEntryTime)
 {
     appendRecord(nameEntryRecord(nameEntryTime));
 }
 
-void appendSeriesRecord(std::string_view name, std::int32_t exerciseType,
-                        std::int32_t numberLimit, std::int32_t grade,
-                        std::int32_t exercisesAnswered, std::int32_t errorCount,
+void appendSeriesRecord(std::string_view name, std::int32_t exerciseType, std::int32_t numberLimit,
+                        std::int32_t grade, std::int32_t exercisesAnswered, std::int32_t errorCount,
                         std::string_view seriesEndTime)
 {
-    appendRecord(seriesRecord(name, exerciseType, numberLimit, grade, exercisesAnswered,
-                              errorCount, seriesEndTime));
+    appendRecord(seriesRecord(name, exerciseType, numberLimit, grade, exercisesAnswered, errorCount,
+                              seriesEndTime));
 }

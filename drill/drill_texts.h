@@ -12,20 +12,20 @@ inline constexpr std::string_view namePrompt = "Name: ";
 
 inline constexpr std::string_view kindQuestion = "Welche Art von Gleichungen willst du l\u00f6sen?";
 inline constexpr std::array<std::string_view, 6> kindOptions = {
-    "1 : Addition........(+)",       "2 : Subtraktion.....(-)",
-    "3 : Multiplikation..(\u00b7)",  "4 : Division........(:)",
-    "5 : Quadrieren......(x\u00b2)", "6 : Quadratwurzeln..(\u00b2/)",
+    "1 : Addition........(+)", "2 : Subtraktion.....(-)",       "3 : Multiplikation..(\u00b7)",
+    "4 : Division........(:)", "5 : Quadrieren......(x\u00b2)", "6 : Quadratwurzeln..(\u00b2/)",
 };
 inline constexpr std::string_view kindPrompt = "Artnummer: ";
 inline constexpr std::string_view kindRule = "------------";
 inline constexpr std::string_view levelQuestion = "Welche Schwierigkeitsstufe?";
 inline constexpr std::array<std::string_view, 5> levelOptions = {
-    "1 : Zahlen 0-10", "2 : Zahlen 0-25", "3 : Zahlen 0-100", "4 : Zahlen 0-1000",
-    "5 : Zahlen 0-10000",
+    "1 : Zahlen 0-10",   "2 : Zahlen 0-25",    "3 : Zahlen 0-100",
+    "4 : Zahlen 0-1000", "5 : Zahlen 0-10000",
 };
 inline constexpr std::string_view levelPrompt = "Stufe: ";
 inline constexpr std::string_view levelRule = "--------";
-inline constexpr std::string_view endHint = "Falls du die Aufgaben beenden willst, tippe 12345 ein.";
+inline constexpr std::string_view endHint =
+    "Falls du die Aufgaben beenden willst, tippe 12345 ein.";
 inline constexpr std::string_view greeting = "Viel Spa\u00df!!! Programmed by Zandrix!!!";
 inline constexpr std::string_view invalidChoice = "Diese Eingabe ist ung\u00fcltig.";
 

@@ -37,7 +37,8 @@ const std::string levelRule = "--------\n\n"
 const std::string rejected = "Diese Eingabe ist ung\xc3\xbcltig.\n\n<pause>\n\n";
 const std::string menu = kindMenu + kindRule + levelMenu + levelRule;
 const std::string timeText = "Tue Nov 14 22:13:20 2023\n";
-const std::string logStart = "Startzeit:.............." + timeText + "Logzeit:..............." + timeText;
+const std::string logStart =
+    "Startzeit:.............." + timeText + "Logzeit:..............." + timeText;
 
 struct Session {
     const char* what;
@@ -63,10 +64,16 @@ TEST(Dialogue, WholeSessionsAreShownAndLoggedByteForByte)
 {
     const Session sessions[] = {
         {"no input at all", "", {}, start + kindMenu + "\n", logStart},
-        {"a name, then the input ends in the menu", "Anna Lena\n", {},
-         start + kindMenu + "\n", logStart},
+        {"a name, then the input ends in the menu",
+         "Anna Lena\n",
+         {},
+         start + kindMenu + "\n",
+         logStart},
         {"a name without a line end", "Anna", {}, start + kindMenu + "\n", logStart},
-        {"the input ends at the level", "Jo\n4\n", {}, start + kindMenu + kindRule + levelMenu + "\n",
+        {"the input ends at the level",
+         "Jo\n4\n",
+         {},
+         start + kindMenu + kindRule + levelMenu + "\n",
          logStart},
         {"a series of three with one error",
          "Anna\n1\n1\n7\n10\n0\n12345\n",
@@ -85,7 +92,8 @@ TEST(Dialogue, WholeSessionsAreShownAndLoggedByteForByte)
         {"12345 as the first answer: no report, no record, the menu at once",
          "\n2 5\n12345\n",
          {1, 2},
-         start + menu + "Nr.1:   2 - 1 = \n" + kindMenu + "\n", logStart},
+         start + menu + "Nr.1:   2 - 1 = \n" + kindMenu + "\n",
+         logStart},
         {"rejected kinds and levels, then a valid choice",
          "Jo\n7\n0\n-1\nabc\n3\n6\n3 x\n3 1\n12345\n",
          {2, 3},
@@ -99,8 +107,7 @@ TEST(Dialogue, WholeSessionsAreShownAndLoggedByteForByte)
          "Ute\n6 2\n5\n4",
          {5, 0, 4, 0, 9, 9},
          start + menu + "Nr.1: Wurzel aus 25 = RICHTIG!!! Bisher 0 Fehler!\n\n" +
-             "Nr.2: Wurzel aus 16 = RICHTIG!!! Bisher 0 Fehler!\n\n" +
-             "Nr.3: Wurzel aus 81 = \n" +
+             "Nr.2: Wurzel aus 16 = RICHTIG!!! Bisher 0 Fehler!\n\n" + "Nr.3: Wurzel aus 81 = \n" +
              "Du hast bei 2 Aufgaben 0 Fehler!!!\nDu hast 0% der Aufgaben falsch!!!\n\n" +
              "Name: Ute    Note: 1\n<pause>\n\n\n",
          logStart +
@@ -134,7 +141,8 @@ TEST(Dialogue, WholeSessionsAreShownAndLoggedByteForByte)
 TEST(Dialogue, KeepsNameAndStartTimeAcrossSeries)
 {
     TempDirectory directory;
-    ScriptedConsole scripted("Max Moritz\n1 1\n1\n12345\n2 2\n9\n12345\n", {0, 1, 0, 0, 9, 9, 1, 1});
+    ScriptedConsole scripted("Max Moritz\n1 1\n1\n12345\n2 2\n9\n12345\n",
+                             {0, 1, 0, 0, 9, 9, 1, 1});
     DrillState state;
     runDrill(state, scripted.console);
     const std::string log = directory.read("tovu");

@@ -93,7 +93,8 @@ public:
     // Reads until text has appeared after the last match, or the time runs out.
     bool waitFor(const std::string& text, int milliseconds = 10000)
     {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
         for (;;) {
             const std::size_t found = seen_.find(text, consumed_);
             if (found != std::string::npos) {

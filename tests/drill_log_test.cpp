@@ -44,7 +44,8 @@ TEST(DrillLogRecords, AreWrittenByteForByte)
          "Aufgaben:............2\n"
          "Fehler:..................1\n"
          "Endzeit:................Tue Nov 14 22:13:20 2023\n"
-         "---------------------------------------------------------------------------------------\n"},
+         "---------------------------------------------------------------------------------------"
+         "\n"},
         {"", 6, 10000, 1, 21, 0,
          "Name:..................\n"
          "Art:.......................6\n"
@@ -53,7 +54,8 @@ TEST(DrillLogRecords, AreWrittenByteForByte)
          "Aufgaben:............21\n"
          "Fehler:..................0\n"
          "Endzeit:................Tue Nov 14 22:13:20 2023\n"
-         "---------------------------------------------------------------------------------------\n"},
+         "---------------------------------------------------------------------------------------"
+         "\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(seriesRecord(c.name, c.type, c.limit, c.grade, c.answered, c.errors, time),
@@ -72,7 +74,7 @@ TEST(DrillLogAppends, CreateTheLogAndNeverTouchWhatIsThere)
     appendNameEntryRecord("Mon Jan 01 10:00:05 2024\n");
     appendSeriesRecord("Jo", 3, 100, 2, 20, 1, "Mon Jan 01 10:09:00 2024\n");
     EXPECT_EQ(directory.read("tovu"),
-              earlier + asStoredInLog("Logzeit:...............Mon Jan 01 10:00:05 2024\n" +
-                                      seriesRecord("Jo", 3, 100, 2, 20, 1,
-                                                   "Mon Jan 01 10:09:00 2024\n")));
+              earlier + asStoredInLog(
+                            "Logzeit:...............Mon Jan 01 10:00:05 2024\n" +
+                            seriesRecord("Jo", 3, 100, 2, 20, 1, "Mon Jan 01 10:09:00 2024\n")));
 }

@@ -9,10 +9,10 @@
 
 #include <filesystem>
 #include <functional>
-#include <vector>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 

@@ -21,5 +21,4 @@ ScriptedConsole::ScriptedConsole(const std::string& typed, std::deque<int> numbe
               return next;
           },
       }
-{
-}
+{}

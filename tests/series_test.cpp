@@ -1,6 +1,6 @@
 // Exercise generation and judging: every kind's line, the division redraw, the end answer.
-#include "series.h"
 #include "scripted_console.h"
+#include "series.h"
 
 #include <gtest/gtest.h>
 
@@ -73,23 +73,29 @@ TEST(Series, JudgesAnswersAndEndsOnlyOn12345)
     };
     const Case cases[] = {
         {"12345\n", {1, 2}, "Nr.1:   1 + 2 = \n", 1, 0},
-        {"3\n9\n12345\n", {1, 2, 4, 4, 0, 0},
+        {"3\n9\n12345\n",
+         {1, 2, 4, 4, 0, 0},
          "Nr.1:   1 + 2 = RICHTIG!!! Bisher 0 Fehler!\n\n"
          "Nr.2:   4 + 4 = FALSCH!!!  Bisher 1 Fehler!\n\n"
          "Nr.3:   0 + 0 = \n",
-         3, 1},
-        {"-3 2\n12345\n", {1, 2, 3, 3, 0, 0},
+         3,
+         1},
+        {"-3 2\n12345\n",
+         {1, 2, 3, 3, 0, 0},
          "Nr.1:   1 + 2 = FALSCH!!!  Bisher 1 Fehler!\n\n"
          "Nr.2:   3 + 3 = FALSCH!!!  Bisher 2 Fehler!\n\n"
          "Nr.3:   0 + 0 = \n",
-         3, 2},
+         3,
+         2},
         // The right result 12345 ends the series, counted neither right nor wrong.
         {"12345\n", {6000, 6345}, "Nr.1:   6000 + 6345 = \n", 1, 0},
-        {"drei\n3\n12345\n", {1, 2, 0, 0},
+        {"drei\n3\n12345\n",
+         {1, 2, 0, 0},
          "Nr.1:   1 + 2 = Bitte gib eine ganze Zahl ein.\n"
          "Nr.1:   1 + 2 = RICHTIG!!! Bisher 0 Fehler!\n\n"
          "Nr.2:   0 + 0 = \n",
-         2, 0},
+         2,
+         0},
     };
     for (const Case& c : cases) {
         ScriptedConsole scripted(c.typed, c.draws);
