@@ -1,29 +1,46 @@
 #!/usr/bin/env bash
-# Sets up the Win32 tests' Wine prefix before they run, and stops its server after them.
+# Sets up the Win32 tests' Wine prefix before they run, and lets Wine go after them.
 # Usage: win32_wine_prefix.sh setup|shutdown   (WINEPREFIX and Wine's settings come from CTest)
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the Wine prefix of the tests}"
 unset DISPLAY # headless: no window for the prefix update either
+keeper="$WINEPREFIX.keeper"
+log="$WINEPREFIX.log"
+
+# Ends the keeper's PAUSE with a key. Opened for reading and writing, the pipe never blocks,
+# even when no keeper is left; the keeper holds it open, so the key waits there for it.
+releaseKeeper() {
+    [ -p "$keeper" ] || return 0
+    exec 3<>"$keeper"
+    printf x >&3
+    exec 3>&-
+    rm -f "$keeper"
+}
 
 case "${1:-}" in
 setup)
+    releaseKeeper # one left by an interrupted run
     mkdir -p "$WINEPREFIX"
-    # A server left over from an interrupted run would keep this prefix's old state.
-    timeout --kill-after=10 60 wineserver --kill 2>/dev/null || true
-    # Creates the prefix, or brings it up to date with the installed Wine, so that the tests
-    # never race each other doing it. Wine's own services must not inherit CTest's output
-    # pipe, or CTest would wait for them: their output goes to a file.
-    log="$WINEPREFIX.log"
+    # Wine's server and services must never inherit a test's output pipe, or CTest waits for
+    # them to end: whatever of them starts here writes to a file.
+    # Creates the prefix, or brings it up to date with the installed Wine, once.
     if ! timeout --kill-after=10 300 wine wineboot --init </dev/null >"$log" 2>&1 ||
-        ! timeout --kill-after=10 120 wineserver --wait </dev/null >>"$log" 2>&1 ||
-        [ ! -f "$WINEPREFIX/system.reg" ]; then
+        [ ! -d "$WINEPREFIX/drive_c/windows/system32" ]; then
+        cat "$log"
+        exit 1
+    fi
+    # Keeps the server and the services running until the shutdown, at most an hour: a PAUSE
+    # reading a pipe that only the shutdown writes to. Else every test would start them anew.
+    mkfifo "$keeper"
+    setsid timeout --kill-after=10 3600 wine cmd /c PAUSE <>"$keeper" >>"$log" 2>&1 &
+    # Wine is ready once a program started now finds the services running.
+    if ! timeout --kill-after=10 120 wine cmd /c exit </dev/null >>"$log" 2>&1; then
         cat "$log"
         exit 1
     fi
     ;;
 shutdown)
-    # Ends whatever a failed or interrupted test left running in this prefix.
-    timeout --kill-after=10 60 wineserver --kill || true
+    releaseKeeper # Wine's server ends by itself a few seconds later
     ;;
 *)
     echo "usage: $0 setup|shutdown" >&2
