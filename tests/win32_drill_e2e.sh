@@ -201,8 +201,9 @@ console)
         wait_for terminal "Artnummer:" 2 "$terminal" && printf '3 1\r' >&3 &&
         wait_for terminal "Nr.1:" 1 "$terminal" && printf -- '-1\r' >&3 &&
         wait_for terminal "FALSCH" 1 "$terminal" && printf '12345\r' >&3 &&
-        wait_for terminal "Note: 6" 1 "$terminal" || true
-    # The drill ends when its console goes away.
+        wait_for terminal "$prompt" 2 "$terminal" && printf 'x' >&3 &&
+        wait_for terminal "Artnummer:" 3 "$terminal" || true
+    # The drill ends when its console goes away; a PAUSE would stay behind, waiting for it.
     kill "$terminal" 2>/dev/null || true
     wait "$terminal" || true
     exec 3>&-
