@@ -15,6 +15,7 @@ if [ "${1:-all}" = all ]; then
         binutils-mingw-w64-x86-64 icoutils             # their resources, checked
         wine wine64                                    # the Win32 tests
         dpkg-dev file                                  # packaging and its checks
+        desktop-file-utils libglib2.0-bin              # desktop entries: checked, launched
     )
 fi
 

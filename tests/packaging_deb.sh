@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The .deb as a user gets it: built by CPack from the finished build, its control fields and
+# dependencies, its file list, its desktop entries and icons; then, unpacked, drill through a
+# pipe and drillview on an X server of its own, ended by a close request.
+# Usage: packaging_deb.sh CPACK_CONFIG VERSION CLOSE_REQUEST_TOOL WORK_DIRECTORY
+set -euo pipefail
+config=$1 version=$2 close_request=$3 work=$4
+title='Logfile by .::Zandrix::.'
+
+rm -rf "$work"
+mkdir -p "$work/run"
+xvfb_pid='' viewer_pid=''
+cleanup() {
+    [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+timeout 300 cpack --config "$config" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    fail "cpack: $(cat "$work/cpack.log")"
+deb=$(echo "$work"/out/*.deb)
+[ "$(basename "$deb")" = "drill-suite_${version}_$(dpkg --print-architecture).deb" ] ||
+    fail "package file: $deb"
+
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = drill-suite ] && [ "$(field Version)" = "$version" ] &&
+    [ "$(field Section)" = education ] && [[ $(field Maintainer) =~ ^.+\ \<.+@.+\>$ ]] ||
+    fail "control fields: $(dpkg-deb --field "$deb")"
+# The libraries the programs link, as dpkg-shlibdeps found them.
+depends=$(field Depends)
+depended=$(sed -e 's/ *([^)]*)//g' -e 's/, */\n/g' <<<"$depends")
+for package in libc6 libstdc++6 libfltk1.3 libx11-6; do
+    grep -qxF "$package" <<<"$depended" || fail "Depends lacks $package: $depends"
+done
+
+listed=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
+expected=$(sort <<'FILES'
+./usr/bin/drill
+./usr/bin/drillview
+./usr/share/applications/drill.desktop
+./usr/share/applications/drillview.desktop
+./usr/share/icons/hicolor/16x16/apps/drill.png
+./usr/share/icons/hicolor/32x32/apps/drill.png
+./usr/share/icons/hicolor/48x48/apps/drill.png
+./usr/share/icons/hicolor/32x32/apps/drillview.png
+./usr/share/icons/hicolor/48x48/apps/drillview.png
+./usr/share/icons/hicolor/128x128/apps/drillview.png
+FILES
+)
+[ "$listed" = "$expected" ] || fail "file list:"$'\n'"$(diff <(echo "$expected") <(echo "$listed"))"
+
+root=$work/root
+dpkg-deb --extract "$deb" "$root"
+for program in drill drillview; do
+    file -b "$root/usr/bin/$program" | grep -q 'ELF .*, stripped$' || fail "$program is not stripped"
+done
+
+# Both entries start their program from /usr/bin in the home folder.
+applications=$root/usr/share/applications
+desktop-file-validate "$applications/drill.desktop" "$applications/drillview.desktop" ||
+    fail "the desktop entries are not valid"
+entry_has() { grep -qxF -- "$2" "$applications/$1.desktop" || fail "$1.desktop has no line '$2'"; }
+entry_has drill "Exec=sh -c \"cd && exec '/usr/bin/drill'\""
+entry_has drill 'Terminal=true'
+entry_has drill 'Icon=drill'
+entry_has drillview "Exec=sh -c \"cd && exec '/usr/bin/drillview'\""
+entry_has drillview 'Terminal=false'
+entry_has drillview 'Icon=drillview'
+entry_has drillview 'Name[de]=Übungsprotokoll'
+for icon in "$root"/usr/share/icons/hicolor/*/apps/*.png; do
+    size=$(basename "$(dirname "$(dirname "$icon")")")
+    file -b "$icon" | grep -q "^PNG image data, ${size/x/ x }, 8-bit/color RGBA" ||
+        fail "$icon: $(file -b "$icon")"
+done
+
+# The unpacked drill: a wrong answer, the series ended, then the end of input.
+(cd "$work/run" && printf 'Anna\n1 1\n-1\n12345\n' | timeout 30 "$root/usr/bin/drill" \
+    >"$work/drill.out" 2>&1) || fail "drill ended with $?: $(cat "$work/drill.out")"
+grep -q '= FALSCH!!!  Bisher 1 Fehler!$' "$work/drill.out" &&
+    grep -q '^Name: Anna    Note: 6$' "$work/drill.out" || fail "drill said: $(cat "$work/drill.out")"
+[ "$(wc -l <"$work/run/tovu")" -eq 10 ] && grep -qx 'Name:\.*Anna' "$work/run/tovu" &&
+    grep -qx 'Fehler:\.*1' "$work/run/tovu" || fail "the log: $(cat "$work/run/tovu")"
+
+# The unpacked drillview on that log, until the close request.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 200); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
+(cd "$work/run" && exec timeout 60 "$root/usr/bin/drillview" >"$work/viewer.out" 2>&1) &
+viewer_pid=$!
+"$close_request" --title "$title" || fail "no window titled '$title' to close"
+status=0
+wait "$viewer_pid" || status=$?
+viewer_pid=''
+[ "$status" -eq 0 ] || fail "drillview ended with $status: $(cat "$work/viewer.out")"
+echo "PASS: $(basename "$deb"), Depends: $depends"

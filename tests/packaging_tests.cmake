@@ -1,0 +1,33 @@
+# The packages as users get them, from the finished build: the .deb and cmake --install in
+# the Linux build, the .zip under Wine in the cross build. Each makes its package in a scratch
+# folder of its own; none rebuilds the project.
+if(DRILL_SANITIZE OR NOT EXISTS ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
+    return() # a package of a sanitizer build is of no use to anyone
+endif()
+set(cpack_config ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
+
+if(NOT WIN32)
+    if(NOT TARGET viewer_close_request)
+        return() # no viewer, no window tests (DRILL_BUILD_VIEWER=OFF)
+    endif()
+    add_test(NAME packaging_deb
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_deb.sh ${cpack_config}
+                     ${PROJECT_VERSION} $<TARGET_FILE:viewer_close_request>
+                     ${CMAKE_CURRENT_BINARY_DIR}/packaging_deb)
+    add_test(NAME packaging_install
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_install.sh ${CMAKE_BINARY_DIR}
+                     $<TARGET_FILE:viewer_close_request>
+                     ${CMAKE_CURRENT_BINARY_DIR}/packaging_install)
+    set_tests_properties(packaging_deb packaging_install PROPERTIES TIMEOUT 600)
+elseif(CMAKE_CROSSCOMPILING)
+    set(programs drill)
+    if(TARGET drillview)
+        list(APPEND programs drillview)
+    endif()
+    add_test(NAME packaging_zip
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_zip.sh ${cpack_config}
+                     ${PROJECT_VERSION} ${CMAKE_CURRENT_BINARY_DIR}/packaging_zip ${programs})
+    # Wine's prefix is set up once for all the Win32 tests (win32_tests.cmake).
+    set_tests_properties(packaging_zip PROPERTIES TIMEOUT 600
+                         ENVIRONMENT "${DRILL_WINE_ENVIRONMENT}" FIXTURES_REQUIRED wine_prefix)
+endif()
