@@ -23,7 +23,8 @@ add_test(NAME win32_drill_resources
                  ${PROJECT_SOURCE_DIR}/drill/drill.ico)
 
 # The committed icon must be what the committed generator draws.
-add_executable(drill_icon_generator ${PROJECT_SOURCE_DIR}/tools/drill_icon.cpp)
+add_executable(drill_icon_generator ${PROJECT_SOURCE_DIR}/tools/drill_icon.cpp
+                                    ${PROJECT_SOURCE_DIR}/tools/ico_file.cpp)
 add_test(NAME win32_drill_icon_generate COMMAND drill_icon_generator drill_generated.ico)
 add_test(NAME win32_drill_icon_current
          COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico

@@ -1,9 +1,10 @@
 // Draws the drill's application icon, a blue tile with the four arithmetic signs, and writes
 // it as an .ico file of 32-bit images. Usage: drill_icon OUTPUT.ico
+#include "ico_file.h"
+
 #include <array>
 #include <cstdint>
-#include <fstream>
-#include <string>
+#include <vector>
 
 namespace {
 
@@ -63,29 +64,13 @@ Colour sampleAt(double x, double y)
     return {70 - 45 * y, 140 - 70 * y, 230 - 70 * y, 255};
 }
 
-void appendLittleEndian(std::string& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 std::uint8_t toByte(double value) { return static_cast<std::uint8_t>(value + 0.5); }
 
-// One image as the .ico file stores it: a bitmap header, bottom-up BGRA rows, an AND mask.
-std::string drawImage(int size)
+IcoImage drawImage(int size)
 {
-    std::string image;
-    appendLittleEndian(image, 40, 4);
-    appendLittleEndian(image, static_cast<std::uint32_t>(size), 4);
-    appendLittleEndian(image, static_cast<std::uint32_t>(2 * size), 4); // colours and mask
-    appendLittleEndian(image, 1, 2);
-    appendLittleEndian(image, 32, 2);
-    for (int i = 0; i < 6; ++i)
-        appendLittleEndian(image, 0, 4);
-
-    const int maskRowBytes = (size + 31) / 32 * 4;
-    std::string mask(static_cast<std::size_t>(maskRowBytes * size), '\0');
-    for (int row = size - 1; row >= 0; --row) {
+    IcoImage image{size, {}};
+    image.pixels.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size) * 4);
+    for (int row = 0; row < size; ++row) {
         for (int column = 0; column < size; ++column) {
             Colour sum{0, 0, 0, 0};
             for (int sy = 0; sy < samplesPerSide; ++sy) {
@@ -101,18 +86,13 @@ std::string drawImage(int size)
             }
             const double count = samplesPerSide * samplesPerSide;
             const double weight = sum.alpha > 0 ? sum.alpha : 1;
-            image += static_cast<char>(toByte(sum.blue / weight));
-            image += static_cast<char>(toByte(sum.green / weight));
-            image += static_cast<char>(toByte(sum.red / weight));
-            image += static_cast<char>(toByte(sum.alpha / count));
-            if (sum.alpha == 0) {
-                const int maskRow = size - 1 - row;
-                mask[static_cast<std::size_t>(maskRow * maskRowBytes + column / 8)] |=
-                    static_cast<char>(0x80 >> (column % 8));
-            }
+            image.pixels.push_back(toByte(sum.red / weight));
+            image.pixels.push_back(toByte(sum.green / weight));
+            image.pixels.push_back(toByte(sum.blue / weight));
+            image.pixels.push_back(toByte(sum.alpha / count));
         }
     }
-    return image + mask;
+    return image;
 }
 
 } // namespace
@@ -121,25 +101,9 @@ int main(int argc, char** argv)
 {
     if (argc != 2)
         return 2;
-    std::string directory;
-    appendLittleEndian(directory, 0, 2);
-    appendLittleEndian(directory, 1, 2); // an icon, not a cursor
-    appendLittleEndian(directory, iconSizes.size(), 2);
-    std::string images;
-    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * iconSizes.size());
-    for (const int size : iconSizes) {
-        const std::string image = drawImage(size);
-        directory += static_cast<char>(size);
-        directory += static_cast<char>(size);
-        appendLittleEndian(directory, 0, 2); // no palette, reserved
-        appendLittleEndian(directory, 1, 2);
-        appendLittleEndian(directory, 32, 2);
-        appendLittleEndian(directory, static_cast<std::uint32_t>(image.size()), 4);
-        appendLittleEndian(directory, offset, 4);
-        offset += static_cast<std::uint32_t>(image.size());
-        images += image;
-    }
-    std::ofstream file(argv[1], std::ios::binary);
-    file << directory << images;
-    return file.good() ? 0 : 1;
+    std::vector<IcoImage> images;
+    images.reserve(iconSizes.size());
+    for (const int size : iconSizes)
+        images.push_back(drawImage(size));
+    return writeIcoFile(argv[1], images) ? 0 : 1;
 }

@@ -1,0 +1,17 @@
+// Writes the viewer's window icon, drawn by the viewer's own icon code, as an .ico file of
+// 32-bit images at 128, 48 and 32 pixels. Usage: drillview_icon OUTPUT.ico
+#include "ico_file.h"
+#include "icon_image.h"
+
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+        return 2;
+    std::vector<IcoImage> images;
+    images.reserve(3);
+    for (const int size : {128, 48, 32})
+        images.push_back({size, renderIconImage(size)});
+    return writeIcoFile(argv[1], images) ? 0 : 1;
+}
