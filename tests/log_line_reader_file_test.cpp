@@ -3,6 +3,7 @@
 #include "log_append.h"
 #include "log_file.h"
 #include "log_line_reader.h"
+#include "stored_log.h"
 #include "temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,7 @@ TEST(LogFile, AppendsSucceedWhileAReaderHoldsTheFileOpen)
 
     EXPECT_TRUE(appendToFile("tovu", "new record\n"));
     EXPECT_TRUE(appendToFile("tovu", "another record\n"));
-    EXPECT_EQ(directory.read("tovu"), "old record\nnew record\nanother record\n");
+    EXPECT_EQ(directory.read("tovu"),
+              "old record\n" + asStoredInLog("new record\nanother record\n"));
     reader.close();
 }
