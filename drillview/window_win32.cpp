@@ -1,0 +1,265 @@
+// The viewer's window on Win32: a fixed-size window with one list box, TAB and Shift+TAB
+// moving the focus, and a message loop that hands the close request to the viewer's run.
+#include "viewer_window.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+// The class name is the pattern "WindowClass_%ld" filled in with window number 0.
+constexpr const char* className = "WindowClass_0";
+constexpr const char* windowTitle = "Logfile by .::Zandrix::.";
+constexpr DWORD windowStyle = WS_CAPTION | WS_SYSMENU;
+constexpr DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_GROUP |
+                            WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+constexpr int iconResource = 1;
+
+// The commands of the two shortcuts; the list's notifications come with control id 0.
+constexpr WORD focusNextCommand = 1;
+constexpr WORD focusPreviousCommand = 2;
+
+struct ViewerWindow {
+    HINSTANCE instance = nullptr;
+    HWND window = nullptr;
+    HWND list = nullptr;
+    HACCEL shortcuts = nullptr;
+    bool closeRequested = false; // noted by the window procedure, answered by waitForEvent
+    std::string row;             // the row being appended, with the NUL the list needs
+    WPARAM rows = 0;             // rows appended so far
+    WPARAM reserved = 0;         // rows the list has been told to make room for
+};
+
+ViewerWindow viewer;
+
+// One pass over the tab stops in EnumChildWindows order, remembering what either direction
+// needs: the ends, and the neighbours of the focused one.
+struct FocusSearch {
+    HWND focused = nullptr;
+    bool focusedSeen = false;
+    HWND first = nullptr;
+    HWND last = nullptr;
+    HWND beforeFocused = nullptr;
+    HWND afterFocused = nullptr;
+};
+
+BOOL CALLBACK visitFocusCandidate(HWND child, LPARAM search)
+{
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the callback's LPARAM carries our pointer.
+    auto& found = *reinterpret_cast<FocusSearch*>(search);
+    if (!IsWindowEnabled(child) || !IsWindowVisible(child) ||
+        !(GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP))
+        return TRUE;
+    if (!found.first)
+        found.first = child;
+    if (found.focusedSeen && !found.afterFocused)
+        found.afterFocused = child;
+    if (child == found.focused) {
+        found.focusedSeen = true;
+        found.beforeFocused = found.last;
+    }
+    found.last = child;
+    return TRUE;
+}
+
+// Forward: the tab stop after the focused one, else the first. Backward: the one before,
+// else the last.
+void moveFocus(bool forward)
+{
+    FocusSearch search;
+    search.focused = GetFocus();
+    EnumChildWindows(GetActiveWindow(), visitFocusCandidate, reinterpret_cast<LPARAM>(&search));
+    HWND target = forward ? search.afterFocused : search.beforeFocused;
+    if (!target)
+        target = forward ? search.first : search.last;
+    if (target)
+        SetFocus(target);
+}
+
+void onCommand(WPARAM wParam, LPARAM lParam)
+{
+    // A shortcut's command has no control window and 1 in the high word.
+    if (lParam != 0 || HIWORD(wParam) != 1)
+        return;
+    if (LOWORD(wParam) == focusNextCommand)
+        moveFocus(true);
+    else if (LOWORD(wParam) == focusPreviousCommand)
+        moveFocus(false);
+}
+
+struct ForwardedMessage {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+BOOL CALLBACK forwardToChild(HWND child, LPARAM forwarded)
+{
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the callback's LPARAM carries our pointer.
+    const auto& what = *reinterpret_cast<const ForwardedMessage*>(forwarded);
+    SendMessageA(child, what.message, what.wParam, what.lParam);
+    return TRUE;
+}
+
+// Child controls are told of new system colours only by their parent.
+void onSysColorChange(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    ForwardedMessage what{WM_SYSCOLORCHANGE, wParam, lParam};
+    EnumChildWindows(window, forwardToChild, reinterpret_cast<LPARAM>(&what));
+}
+
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CLOSE:
+        // The viewer's run tears the window down; the close request is only noted here.
+        viewer.closeRequested = true;
+        return 0;
+    case WM_ACTIVATE:
+        // No default handling: the list gets the focus from TAB and Shift+TAB only.
+        return 1;
+    case WM_MOVE:
+        return 0;
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED)
+            break;
+        return 0;
+    case WM_COMMAND:
+        onCommand(wParam, lParam);
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        onSysColorChange(window, wParam, lParam);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool registerWindowClass()
+{
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = windowProcedure;
+    windowClass.hInstance = viewer.instance;
+    windowClass.hIcon = LoadIconA(viewer.instance, MAKEINTRESOURCEA(iconResource));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): a system colour index plus one, as a brush.
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+HACCEL createShortcuts()
+{
+    ACCEL keys[] = {
+        {FVIRTKEY, VK_TAB, focusNextCommand},
+        {FVIRTKEY | FSHIFT, VK_TAB, focusPreviousCommand},
+    };
+    return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
+}
+
+void createList()
+{
+    viewer.list =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", nullptr, listStyle, 15, 15, 270, 470,
+                        viewer.window, nullptr /* control id 0 */, viewer.instance, nullptr);
+    if (!viewer.list)
+        return; // the run goes on without a list; appendRow drops every row
+    SendMessageA(viewer.list, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+}
+
+// The number of lines is not known before the end of the log, so the list is told to make room
+// for as many rows again as it holds whenever it is full: left alone, the list grows its
+// storage a few rows at a time, and a log of a million lines takes ten times as long to fill.
+void reserveRows()
+{
+    constexpr WPARAM fewestRows = 256;
+    constexpr WPARAM bytesPerRow = 48; // a drill log's lines are some 20 to 90 bytes long
+    const WPARAM more = viewer.rows < fewestRows ? fewestRows : viewer.rows;
+    SendMessageA(viewer.list, LB_INITSTORAGE, more, static_cast<LPARAM>(more * bytesPerRow));
+    viewer.reserved += more;
+}
+
+} // namespace
+
+bool createViewerWindow()
+{
+    viewer = ViewerWindow{};
+    viewer.instance = GetModuleHandleA(nullptr);
+    // A failed registration shows itself as a failed CreateWindowExA below.
+    registerWindowClass();
+
+    RECT outer{0, 0, 300, 500};
+    AdjustWindowRect(&outer, windowStyle, FALSE);
+    viewer.window =
+        CreateWindowExA(0, className, windowTitle, windowStyle, 387, 100, outer.right - outer.left,
+                        outer.bottom - outer.top, nullptr, nullptr, viewer.instance, nullptr);
+    if (!viewer.window) {
+        UnregisterClassA(className, viewer.instance);
+        return false;
+    }
+    ShowWindow(viewer.window, SW_SHOWNORMAL);
+    viewer.shortcuts = createShortcuts();
+    createList();
+    return true;
+}
+
+void appendRow(std::string_view row)
+{
+    if (!viewer.list)
+        return;
+    viewer.row.assign(row);
+    if (viewer.rows == viewer.reserved)
+        reserveRows();
+    ++viewer.rows;
+    // A row the list refuses (LB_ERR, LB_ERRSPACE) is dropped; the next one is tried.
+    SendMessageA(viewer.list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(viewer.row.c_str()));
+}
+
+// Drawing is off while the rows go in: a visible list redraws after every insertion, which
+// makes a log of some thousand lines take many seconds to appear.
+void beginFill()
+{
+    if (viewer.list)
+        SendMessageA(viewer.list, WM_SETREDRAW, FALSE, 0);
+}
+
+void endFill()
+{
+    if (!viewer.list)
+        return;
+    SendMessageA(viewer.list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(viewer.list, nullptr, TRUE);
+    UpdateWindow(viewer.list);
+}
+
+bool waitForEvent()
+{
+    if (viewer.closeRequested) {
+        viewer.closeRequested = false;
+        return true;
+    }
+    MSG message{};
+    // The answer is not looked at: WM_QUIT is dispatched like any other message and does not
+    // end the viewer; only the close request does.
+    GetMessageA(&message, nullptr, 0, 0);
+    const bool shortcut = GetActiveWindow() == viewer.window &&
+                          TranslateAcceleratorA(viewer.window, viewer.shortcuts, &message);
+    if (!shortcut) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return false;
+}
+
+void destroyViewerWindow()
+{
+    DestroyWindow(viewer.window); // the list goes with it
+    UnregisterClassA(className, viewer.instance);
+    DestroyAcceleratorTable(viewer.shortcuts);
+    viewer = ViewerWindow{};
+}
