@@ -1,5 +1,6 @@
 # The Win32 programs' tests, run under Wine in the cross build: the appender's own unit tests,
-# drill.exe end to end, its resources, and the committed icon against its generator.
+# drill.exe and drillview.exe end to end, their resources, and the committed icons against
+# their generators.
 if(NOT WIN32 OR NOT CMAKE_CROSSCOMPILING)
     return()
 endif()
@@ -31,6 +32,42 @@ add_test(NAME win32_drill_icon_current
                  ${PROJECT_SOURCE_DIR}/drill/drill.ico)
 set_tests_properties(win32_drill_icon_generate PROPERTIES FIXTURES_SETUP drill_icon)
 set_tests_properties(win32_drill_icon_current PROPERTIES FIXTURES_REQUIRED drill_icon)
+
+# drillview.exe: its resources, its committed icon against the generator, and the program on
+# a Wine desktop inside an X server of its own, looked at by a test-only inspector.
+if(TARGET drillview)
+    add_test(NAME win32_viewer_resources
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_resources.sh
+                     $<TARGET_FILE:drillview> ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
+
+    add_executable(drillview_icon_generator ${PROJECT_SOURCE_DIR}/tools/drillview_icon.cpp
+                                            ${PROJECT_SOURCE_DIR}/tools/ico_file.cpp)
+    target_link_libraries(drillview_icon_generator PRIVATE drillview_core)
+    add_test(NAME win32_viewer_icon_generate
+             COMMAND drillview_icon_generator drillview_generated.ico)
+    add_test(NAME win32_viewer_icon_current
+             COMMAND ${CMAKE_COMMAND} -E compare_files drillview_generated.ico
+                     ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
+    set_tests_properties(win32_viewer_icon_generate PROPERTIES FIXTURES_SETUP drillview_icon)
+    set_tests_properties(win32_viewer_icon_current PROPERTIES FIXTURES_REQUIRED drillview_icon)
+
+    add_executable(win32_inspect_viewer win32_inspect_viewer.cpp)
+    target_link_libraries(win32_inspect_viewer PRIVATE user32 gdi32)
+    set(viewer_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_e2e.sh)
+    foreach(case crlf lf cr nul mixed no-log empty-log many-rows keys drill-while-open)
+        add_test(NAME win32_viewer_e2e_${case}
+                 COMMAND timeout --kill-after=10 300 bash ${viewer_e2e} ${case}
+                         $<TARGET_FILE:drillview> $<TARGET_FILE:win32_inspect_viewer>
+                         $<TARGET_FILE:drill> ${CMAKE_CURRENT_BINARY_DIR}/win32_viewer_screenshots)
+    endforeach()
+
+    # The speed benchmark runs on small logs here, only to keep it working; its figures mean
+    # nothing at this size. See the script for measuring.
+    add_test(NAME win32_viewer_benchmark_smoke
+             COMMAND timeout --kill-after=10 300 bash
+                     ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_benchmark.sh
+                     $<TARGET_FILE:drillview> $<TARGET_FILE:win32_inspect_viewer> 1 1000)
+endif()
 
 # One Wine prefix for every test of this directory, set up once before the first of them and
 # shut down after the last; the toolchain file names it and Wine's quiet settings.

@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# drillview.exe end to end under Wine, on a Wine desktop of its own inside an X server of its
+# own: the inspector, another Win32 program on that desktop, reports the window, its list and
+# every row, moves the focus and asks the window to close; the viewer must end with exit code
+# 0. Logs with each line terminator, none and an empty one, a drill.exe run appending while
+# the viewer is open. A screenshot of each case is kept.
+# Usage: win32_viewer_e2e.sh CASE DRILLVIEW_EXE INSPECTOR_EXE DRILL_EXE ARTEFACT_DIR
+#   CASE: crlf | lf | cr | nul | mixed | no-log | empty-log | many-rows | keys | drill-while-open
+# (WINEPREFIX and Wine's quiet settings come from CTest.) Every wait is bounded.
+set -euo pipefail
+case_name=$1
+drillview=$(realpath "$2") inspector=$(realpath "$3") drill=$(realpath "$4") artefacts=$5
+export LC_ALL=C # bytes are bytes for printf, grep and cmp
+: "${WINEPREFIX:?WINEPREFIX must name the Wine prefix of the tests}"
+title='Logfile by .::Zandrix::.'
+desktop="drillview-$case_name-$$"
+
+work=$(mktemp -d)
+xvfb_pid='' viewer_pid=''
+cleanup() {
+    [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() {
+    echo "FAIL ($case_name): $*"
+    failures=$((failures + 1))
+}
+give_up() {
+    fail "$*"
+    exit 1
+}
+
+# Xvfb picks a free display itself and names it once it accepts clients.
+start_x_server() {
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$work/display" ] || give_up "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+# A desktop of 1024 by 768 pixels, so that the window's position is its own and not a window
+# manager's. The inspector is started only once the window exists, so that it joins the
+# desktop this explorer made rather than having Wine make another.
+start_viewer() {
+    (cd "$work" && exec timeout --kill-after=10 120 wine explorer \
+        "/desktop=$desktop,1024x768" "$drillview" >"$work/viewer.out" 2>&1) &
+    viewer_pid=$!
+    timeout 60 xdotool search --sync --name "^${title//./\\.}\$" >/dev/null 2>&1 ||
+        give_up "no window titled '$title'"
+}
+
+inspect() { # STEP...: the inspector's findings on stdout
+    timeout --kill-after=10 120 wine "$inspector" "$desktop" "$@" ||
+        fail "the inspector failed at one of: $*"
+}
+
+# The viewer's process is gone; its explorer follows a little later.
+await_viewer_end() {
+    local status=0
+    wait "$viewer_pid" || status=$?
+    viewer_pid=''
+    [ "$status" -ne 124 ] && [ "$status" -ne 137 ] || fail "the desktop did not end"
+}
+
+# What the inspector reports of every viewer: the window and the list as made, the list
+# filled and unscrolled, nothing selected, the focus on the window itself as activating it
+# leaves it (the list gets it only from TAB). The system adds WS_VISIBLE and WS_CLIPSIBLINGS
+# to the window's style and WS_EX_WINDOWEDGE to its extended style; the list hides a scroll
+# bar it does not need and clears its bit, so WS_VSCROLL shows only when the rows overflow
+# and WS_HSCROLL never, as no horizontal extent is set.
+expected_report() { # ROWS-FILE [WS_VSCROLL|]
+    printf '%s\n' "title: $title" 'class: WindowClass_0' \
+        'style: WS_VISIBLE|WS_CLIPSIBLINGS|WS_CAPTION|WS_SYSMENU' \
+        'extended style: WS_EX_WINDOWEDGE' 'position: 387,100' 'client size: 300x500' \
+        'list class: ListBox' 'list extended style: WS_EX_CLIENTEDGE' \
+        "list style: WS_CHILD|WS_VISIBLE|${2:-}WS_GROUP|WS_TABSTOP|LBS_NOTIFY|LBS_HASSTRINGS|LBS_NOINTEGRALHEIGHT" \
+        'list rectangle: 15,15 270x470' 'list control id: 0' 'list font: DEFAULT_GUI_FONT' \
+        'list selection: -1' 'focus: window' 'list top row: 0' \
+        "rows: $(wc -l <"$1")"
+    sed 's/^/row: /' "$1"
+}
+
+# Compares the inspector's report, without the lines that only serve the script, with the
+# expected one and shows both, made visible, when they differ.
+expect_report() { # REPORT EXPECTED
+    grep -a -v -e '^searching$' -e '^client origin: ' "$1" >"$1.compared" || true
+    cmp -s "$2" "$1.compared" && return 0
+    fail "the report differs from the expected one (< expected, > reported)"
+    diff <(cat -v "$2") <(cat -v "$1.compared") | head -n 40 || true
+}
+
+# The rows as the log's lines, read by the shell: a line per row, terminators left out.
+rows_of() { # LINE...
+    [ $# -eq 0 ] || printf '%s\n' "$@"
+}
+
+# The list's inside on the screen, left of any scroll bar, from the client origin reported.
+rows_area() { # SCREENSHOT REPORT
+    local x y
+    IFS=, read -r x y < <(sed -n 's/^client origin: //p' "$2")
+    convert "$1" -crop "240x450+$((x + 20))+$((y + 20))" +repage -format '%k' info:
+}
+# The list draws after the viewer's first message: shoot until it shows what it should.
+screenshot_until() { # FILE REPORT rows|empty
+    local colours
+    for _ in $(seq 50); do
+        timeout 10 import -window root "$1" 2>/dev/null && colours=$(rows_area "$1" "$2") &&
+            if [ "$3" = rows ]; then [ "$colours" -gt 1 ]; else [ "$colours" -eq 1 ]; fi &&
+            return 0
+        sleep 0.2
+    done
+    fail "the screenshot $1 does not show $3 in the list"
+}
+
+# A viewer on LOG-BYTES (or on none), reported, shot, closed by CLOSE-STEP; the rows expected
+# are the remaining arguments.
+view_and_close() { # LOG-BYTES|--no-log CLOSE-STEP [WS_VSCROLL|] -- ROW...
+    local log=$1 close=$2 vscroll=$3
+    shift 4
+    if [ "$log" != --no-log ]; then printf "$log" >"$work/tovu"; fi
+    rows_of "$@" >"$work/rows"
+    start_viewer
+    inspect report >"$work/report"
+    expected_report "$work/rows" "$vscroll" >"$work/expected"
+    expect_report "$work/report" "$work/expected"
+    screenshot_until "$artefacts/$case_name.png" "$work/report" \
+        "$([ $# -gt 0 ] && echo rows || echo empty)"
+    inspect "$close" >"$work/closed"
+    grep -q -x 'exit code: 0' "$work/closed" || fail "after $close: $(cat "$work/closed")"
+    await_viewer_end
+}
+
+mkdir -p "$artefacts"
+start_x_server
+# Lines with an empty one and bytes above 127 in the middle, under each terminator.
+start='Startzeit:..............Mon Jan 01 10:00:00 2024'
+name=$'Name:..................J\x94rg \x80\x81\x8d\x9d\xa0\xff'
+rule=$(printf '%087d' 0 | tr 0 -)
+case $case_name in
+crlf) view_and_close "$start\r\n\r\n$name\r\n$rule\r\n" close '' -- "$start" '' "$name" "$rule" ;;
+lf) view_and_close "$start\n\n$name\n$rule\n" close-message '' -- "$start" '' "$name" "$rule" ;;
+cr) view_and_close "$start\r\r$name\r$rule\r" close '' -- "$start" '' "$name" "$rule" ;;
+nul) view_and_close "$start\0\0$name\0$rule" close '' -- "$start" '' "$name" "$rule" ;;
+# LF CR is two terminators, CR LF one; CR NUL ends an empty line; the last line has none.
+mixed) view_and_close 'P\r\nQ\n\rR\r\0S\0T' close '' -- P Q '' R '' S T ;;
+no-log)
+    view_and_close --no-log close '' --
+    [ ! -e "$work/tovu" ] || fail "the viewer created the log"
+    ;;
+empty-log) view_and_close '' close '' -- ;;
+many-rows)
+    # More rows than fit, and a row far wider than the list: a vertical scroll bar only.
+    wide=$(printf 'W%.0s' $(seq 400))
+    lines=("$wide")
+    for i in $(seq 200); do lines+=("Zeile $i"); done
+    view_and_close "$(printf '%s\\r\\n' "${lines[@]}")" close 'WS_VSCROLL|' -- "${lines[@]}"
+    ;;
+keys)
+    # Shift+TAB with no tab stop focused goes to the last one, TAB from the last to the
+    # first: the list both times. WM_QUIT does not end the viewer; Alt+F4 does.
+    printf 'P\r\nQ\r\n' >"$work/tovu"
+    start_viewer
+    inspect backtab tab quit alt-f4 >"$work/report"
+    printf '%s\n' 'focus after Shift+TAB: list' 'focus after TAB: list' \
+        'after WM_QUIT: running' 'exit code: 0' >"$work/expected"
+    expect_report "$work/report" "$work/expected"
+    await_viewer_end
+    ;;
+drill-while-open)
+    # A log drill.exe wrote, shown row by row; then drill.exe appends while the viewer holds
+    # the log open. Its records must land, and the list stays as it was read at start-up.
+    printf 'Eva\r\n' >"$work/input"
+    (cd "$work" && timeout --kill-after=10 60 env -u DISPLAY wine "$drill" <input >drill.out) ||
+        give_up "drill.exe could not write the first log"
+    cp "$work/tovu" "$work/tovu.before"
+    tr -d '\r' <"$work/tovu" >"$work/rows"
+    start_viewer
+    inspect report >"$work/report"
+    expected_report "$work/rows" >"$work/expected"
+    expect_report "$work/report" "$work/expected"
+    screenshot_until "$artefacts/$case_name.png" "$work/report" rows
+
+    printf 'Anna\r\n1 1\r\n3\r\n12345\r\n' >"$work/input"
+    (cd "$work" && timeout --kill-after=10 60 env -u DISPLAY wine "$drill" <input >drill.out) ||
+        fail "drill.exe failed while the viewer was open"
+    before=$(stat -c %s "$work/tovu.before")
+    cmp -s -n "$before" "$work/tovu.before" "$work/tovu" || fail "the old records changed"
+    tail -c +$((before + 1)) "$work/tovu" | tr -d '\r' >"$work/appended"
+    [ "$(wc -l <"$work/appended")" -eq 10 ] &&
+        grep -q '^Startzeit:\.*' "$work/appended" &&
+        grep -q -x 'Name:\.*Anna' "$work/appended" && grep -q -x -- "$rule" "$work/appended" ||
+        fail "drill.exe's start and series records are not in the log: $(cat -v "$work/appended")"
+    inspect report close >"$work/report"
+    { cat "$work/expected" && echo 'exit code: 0'; } >"$work/expected.after"
+    expect_report "$work/report" "$work/expected.after"
+    await_viewer_end
+    ;;
+*)
+    echo "unknown case '$case_name'" >&2
+    exit 2
+    ;;
+esac
+[ ! -s "$work/viewer.out" ] || fail "the viewer's desktop wrote: $(head -c 2000 "$work/viewer.out")"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "PASS ($case_name)"
