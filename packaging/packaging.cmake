@@ -82,9 +82,7 @@ else()
     if(TARGET drillview)
         install(TARGETS drillview RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
         list(APPEND desktop_entries ${CMAKE_CURRENT_LIST_DIR}/drillview.desktop.in)
-        if(EXISTS ${PROJECT_SOURCE_DIR}/drillview/drillview.ico) # comes with the Win32 viewer
-            drill_install_icon(drillview ${PROJECT_SOURCE_DIR}/drillview/drillview.ico 128 48 32)
-        endif()
+        drill_install_icon(drillview ${PROJECT_SOURCE_DIR}/drillview/drillview.ico 128 48 32)
     endif()
     install(CODE "
         include(\"${CMAKE_CURRENT_LIST_DIR}/desktop_entry.cmake\")
