@@ -51,13 +51,13 @@ if(TARGET drillview)
     set_tests_properties(win32_viewer_icon_generate PROPERTIES FIXTURES_SETUP drillview_icon)
     set_tests_properties(win32_viewer_icon_current PROPERTIES FIXTURES_REQUIRED drillview_icon)
 
-    add_executable(win32_inspect_viewer win32_inspect_viewer.cpp)
-    target_link_libraries(win32_inspect_viewer PRIVATE user32 gdi32)
+    add_executable(win32_viewer_probe win32_viewer_probe.cpp)
+    target_link_libraries(win32_viewer_probe PRIVATE user32 gdi32)
     set(viewer_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_e2e.sh)
     foreach(case crlf lf cr nul mixed no-log empty-log many-rows keys drill-while-open)
         add_test(NAME win32_viewer_e2e_${case}
                  COMMAND timeout --kill-after=10 300 bash ${viewer_e2e} ${case}
-                         $<TARGET_FILE:drillview> $<TARGET_FILE:win32_inspect_viewer>
+                         $<TARGET_FILE:drillview> $<TARGET_FILE:win32_viewer_probe>
                          $<TARGET_FILE:drill> ${CMAKE_CURRENT_BINARY_DIR}/win32_viewer_screenshots)
     endforeach()
 
@@ -66,7 +66,7 @@ if(TARGET drillview)
     add_test(NAME win32_viewer_benchmark_smoke
              COMMAND timeout --kill-after=10 300 bash
                      ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_benchmark.sh
-                     $<TARGET_FILE:drillview> $<TARGET_FILE:win32_inspect_viewer> 1 1000)
+                     $<TARGET_FILE:drillview> $<TARGET_FILE:win32_viewer_probe> 1 1000)
 endif()
 
 # One Wine prefix for every test of this directory, set up once before the first of them and

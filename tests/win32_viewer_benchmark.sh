@@ -9,7 +9,7 @@
 #   (defaults: 3 runs of 100000 and 1000000 lines; WINEPREFIX names the Wine prefix), e.g.
 #   cd build/win32 && WINEPREFIX=$PWD/wine-prefix WINEDEBUG=-all \
 #       ../../tests/win32_viewer_benchmark.sh drillview/drillview.exe \
-#       tests/win32_inspect_viewer.exe
+#       tests/win32_viewer_probe.exe
 set -euo pipefail
 drillview=$(realpath "$1") inspector=$(realpath "$2") runs=${3:-3}
 shift $(($# < 3 ? $# : 3))

@@ -1,7 +1,7 @@
 // A test-only Win32 tool that looks at drillview.exe from outside, as another program on the
 // same desktop: it finds the window by its title, reports what the window system knows of the
 // window and its list, presses keys, and asks the window to close.
-// Usage: win32_inspect_viewer DESKTOP STEP...   Steps, run in order:
+// Usage: win32_viewer_probe DESKTOP STEP...   Steps, run in order:
 //   report        the window, the list and every row, once the list is filled
 //   tab, backtab  TAB or Shift+TAB, then which window has the keyboard focus
 //   quit          posts WM_QUIT to the viewer's thread; the viewer must still answer
@@ -402,7 +402,7 @@ bool runStep(Viewer& viewer, const char* step)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::printf("usage: win32_inspect_viewer DESKTOP STEP...\n");
+        std::printf("usage: win32_viewer_probe DESKTOP STEP...\n");
         return 2;
     }
     // Windows are found only on the desktop of the finding thread: join the viewer's.
