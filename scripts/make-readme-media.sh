@@ -25,15 +25,16 @@ for program in "$drill" "$drillview"; do
     }
 done
 
+source "$source_dir/tests/x_display.sh"
 work=$(mktemp -d)
-xvfb_pid='' viewer_pid='' drill_pid=''
+viewer_pid='' drill_pid=''
 cleanup() {
     [ -z "$drill_pid" ] || kill "$drill_pid" 2>/dev/null || true
     [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
     if [ -d "$work/wine-prefix" ]; then
         WINEPREFIX=$work/wine-prefix timeout 30 wineserver --kill 2>/dev/null || true
     fi
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -157,14 +158,7 @@ fi
 
 # --- the viewers on an X server of their own ---
 
-Xvfb -displayfd 4 -nolisten tcp -screen 0 1024x768x24 4>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_x_server "$work" || fail "no X server"
 
 # The window's picture once it shows rows; ImageMagick's own date chunks left out.
 shoot_window() { # OUTPUT.png

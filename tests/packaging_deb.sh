@@ -9,10 +9,11 @@ title='Logfile by .::Zandrix::.'
 
 rm -rf "$work"
 mkdir -p "$work/run"
-xvfb_pid='' viewer_pid=''
+source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
+viewer_pid=''
 cleanup() {
     [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_server
 }
 trap cleanup EXIT
 fail() {
@@ -86,14 +87,7 @@ grep -q '= FALSCH!!!  Bisher 1 Fehler!$' "$work/drill.out" &&
     grep -qx 'Fehler:\.*1' "$work/run/tovu" || fail "the log: $(cat "$work/run/tovu")"
 
 # The unpacked drillview on that log, until the close request.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_x_server "$work" || fail "no X server"
 (cd "$work/run" && exec timeout 60 "$root/usr/bin/drillview" >"$work/viewer.out" 2>&1) &
 viewer_pid=$!
 "$close_request" --title "$title" || fail "no window titled '$title' to close"

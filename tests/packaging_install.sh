@@ -12,10 +12,11 @@ rm -rf "$work"
 prefix="$work/pre fix's \"quoted\" \`tick\` \$HOME %u"
 home=$work/home elsewhere=$work/elsewhere tools=$work/tools
 mkdir -p "$home" "$elsewhere" "$tools"
-xvfb_pid='' viewer_pid=''
+source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
+viewer_pid=''
 cleanup() {
     [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_server
 }
 trap cleanup EXIT
 fail() {
@@ -71,14 +72,7 @@ grep -q '^Startzeit:' "$home/tovu" 2>/dev/null || fail "drill wrote no log in th
 [ ! -e "$elsewhere/tovu" ] || fail "drill ran in the launcher's folder"
 [ -s "$work/terminal.args" ] || fail "drill was not started in a terminal"
 
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_x_server "$work" || fail "no X server"
 launch drillview
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title//./\\.}\$" | head -n 1) ||
     fail "no window titled '$title'"

@@ -10,30 +10,18 @@ set -euo pipefail
 case_name=$1 drillview=$2 close_request=$3 drill=$4 artefacts=$5
 title='Logfile by .::Zandrix::.'
 
+source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
-xvfb_pid='' viewer_pid=''
+viewer_pid=''
 cleanup() {
     [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
 fail() {
     echo "FAIL ($case_name): $*" >&2
     exit 1
-}
-
-# Xvfb picks a free display itself and names it once it accepts clients.
-start_x_server() {
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" \
-        >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 200); do
-        [ -s "$work/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$work/display")"
 }
 
 # The list's inside, left of where the scroll bar appears, and the scroll bar's strip.
@@ -117,7 +105,7 @@ if [ "$case_name" = no-display ]; then
     echo "PASS ($case_name)"
     exit 0
 fi
-start_x_server
+start_x_server "$work" || fail "no X server"
 case $case_name in
 log)
     write_log

@@ -8,21 +8,15 @@
 set -euo pipefail
 
 drillview=$(realpath "$1") close_request=$(realpath "$2") lines=${3:-1000000} runs=${4:-3}
+source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
-xvfb_pid=''
 cleanup() {
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_x_server "$work" || exit 1
 
 # Drill's records, start, name entry and series, over and over.
 awk -v lines="$lines" 'BEGIN {

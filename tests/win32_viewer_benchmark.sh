@@ -19,23 +19,17 @@ sizes=("$@")
 export WINEDEBUG=${WINEDEBUG:--all}
 desktop="drillview-benchmark-$$"
 
+source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
-xvfb_pid='' holder_pid=''
+holder_pid=''
 cleanup() {
     [ -z "$holder_pid" ] || kill "$holder_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_x_server "$work" || exit 1
 
 # The desktop is made first and held by an explorer of its own, so that the inspector can be
 # waiting on it before the viewer starts.

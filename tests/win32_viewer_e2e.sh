@@ -15,11 +15,12 @@ export LC_ALL=C # bytes are bytes for printf, grep and cmp
 title='Logfile by .::Zandrix::.'
 desktop="drillview-$case_name-$$"
 
+source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
-xvfb_pid='' viewer_pid=''
+viewer_pid=''
 cleanup() {
     [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -31,19 +32,6 @@ fail() {
 give_up() {
     fail "$*"
     exit 1
-}
-
-# Xvfb picks a free display itself and names it once it accepts clients.
-start_x_server() {
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" \
-        >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 200); do
-        [ -s "$work/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$work/display" ] || give_up "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$work/display")"
 }
 
 # A desktop of 1024 by 768 pixels, so that the window's position is its own and not a window
@@ -139,7 +127,7 @@ view_and_close() { # LOG-BYTES|--no-log CLOSE-STEP [WS_VSCROLL|] -- ROW...
 }
 
 mkdir -p "$artefacts"
-start_x_server
+start_x_server "$work" || give_up "no X server"
 # Lines with an empty one and bytes above 127 in the middle, under each terminator.
 start='Startzeit:..............Mon Jan 01 10:00:00 2024'
 name=$'Name:..................J\x94rg \x80\x81\x8d\x9d\xa0\xff'
