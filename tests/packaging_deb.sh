@@ -10,12 +10,7 @@ title='Logfile by .::Zandrix::.'
 rm -rf "$work"
 mkdir -p "$work/run"
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
-viewer_pid=''
-cleanup() {
-    [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
-    stop_x_server
-}
-trap cleanup EXIT
+trap stop_viewer_and_x_server EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1

@@ -13,12 +13,7 @@ prefix="$work/pre fix's \"quoted\" \`tick\` \$HOME %u"
 home=$work/home elsewhere=$work/elsewhere tools=$work/tools
 mkdir -p "$home" "$elsewhere" "$tools"
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
-viewer_pid=''
-cleanup() {
-    [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
-    stop_x_server
-}
-trap cleanup EXIT
+trap stop_viewer_and_x_server EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1

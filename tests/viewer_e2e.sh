@@ -12,13 +12,7 @@ title='Logfile by .::Zandrix::.'
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
-viewer_pid=''
-cleanup() {
-    [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
-    stop_x_server
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'stop_viewer_and_x_server; rm -rf "$work"' EXIT
 fail() {
     echo "FAIL ($case_name): $*" >&2
     exit 1

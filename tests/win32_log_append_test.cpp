@@ -2,6 +2,7 @@
 // (Wine cannot check that concurrent appends never overwrite each other: it writes an
 // append-only handle at the end it has just looked up, not atomically as Windows does.)
 #include "log_append.h"
+#include "stored_log.h"
 #include "temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -17,17 +18,6 @@ const std::string seriesLines = "Name:..................Jo\nArt:................
                                 "Aufgaben:............20\nFehler:..................1\n"
                                 "Endzeit:................Mon Jan 01 10:09:00 2024\n" +
                                 std::string(87, '-') + "\n";
-
-std::string withCrLf(const std::string& lines)
-{
-    std::string stored;
-    for (const char c : lines) {
-        if (c == '\n')
-            stored += '\r';
-        stored += c;
-    }
-    return stored;
-}
 
 } // namespace
 
@@ -50,7 +40,7 @@ TEST(Win32LogAppend, WritesEveryLineEndAsCrLfAfterWhatIsThere)
         if (!c.earlier.empty())
             directory.write("tovu", c.earlier);
         EXPECT_TRUE(appendToFile("tovu", c.record)) << c.what;
-        EXPECT_EQ(directory.read("tovu"), c.earlier + withCrLf(c.record)) << c.what;
+        EXPECT_EQ(directory.read("tovu"), c.earlier + asStoredInLog(c.record)) << c.what;
     }
 }
 

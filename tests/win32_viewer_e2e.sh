@@ -17,13 +17,7 @@ desktop="drillview-$case_name-$$"
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
-viewer_pid=''
-cleanup() {
-    [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
-    stop_x_server
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'stop_viewer_and_x_server; rm -rf "$work"' EXIT
 failures=0
 fail() {
     echo "FAIL ($case_name): $*"

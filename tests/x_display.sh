@@ -4,7 +4,9 @@
 # so that several can run at once, and exports DISPLAY once it accepts clients; its log goes
 # to DIRECTORY/xvfb.log. Returns 1, with that log on stderr, when it does not start.
 # stop_x_server: ends it; for the caller's EXIT trap, harmless when none was started.
+# stop_viewer_and_x_server: ends the program whose id the caller keeps in viewer_pid, then X.
 xvfb_pid=''
+viewer_pid=''
 
 start_x_server() { # DIRECTORY
     local display=$1/display
@@ -26,4 +28,10 @@ start_x_server() { # DIRECTORY
 stop_x_server() {
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=''
+}
+
+stop_viewer_and_x_server() {
+    [ -z "$viewer_pid" ] || kill "$viewer_pid" 2>/dev/null || true
+    viewer_pid=''
+    stop_x_server
 }
