@@ -56,8 +56,8 @@ public:
     ConsoleOutputBuffer() : handle_(GetStdHandle(STD_OUTPUT_HANDLE))
     {
         DWORD mode = 0;
-        isConsole_ = handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE &&
-                     GetConsoleMode(handle_, &mode);
+        isConsole_ =
+            handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE && GetConsoleMode(handle_, &mode);
         setp(buffer_, buffer_ + sizeof buffer_);
     }
 

@@ -22,8 +22,8 @@ bool appendToFile(const char* path, std::string_view record)
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    const bool whole = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                 nullptr) &&
-                       written == bytes.size();
+    const bool whole =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
     return CloseHandle(file) && whole;
 }

@@ -1,4 +1,7 @@
 // POSIX stores the records' line ends as they are.
 #include "stored_log.h"
 
-std::string asStoredInLog(std::string_view records) { return std::string(records); }
+std::string asStoredInLog(std::string_view records)
+{
+    return std::string(records);
+}

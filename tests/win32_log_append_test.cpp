@@ -58,8 +58,8 @@ TEST(Win32LogAppend, SharesTheLogWithReadersAndWriters)
     const Case cases[] = {
         {"a reader sharing reads and writes", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
          true},
-        {"a writer sharing reads and writes", FILE_APPEND_DATA,
-         FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+        {"a writer sharing reads and writes", FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+         true},
         {"a reader sharing reads only", GENERIC_READ, FILE_SHARE_READ, false},
     };
     for (const Case& c : cases) {

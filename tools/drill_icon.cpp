@@ -64,7 +64,10 @@ Colour sampleAt(double x, double y)
     return {70 - 45 * y, 140 - 70 * y, 230 - 70 * y, 255};
 }
 
-std::uint8_t toByte(double value) { return static_cast<std::uint8_t>(value + 0.5); }
+std::uint8_t toByte(double value)
+{
+    return static_cast<std::uint8_t>(value + 0.5);
+}
 
 IcoImage drawImage(int size)
 {
