@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh all
+scripts/check-format.sh
 jobs=$(nproc)
 for preset in native sanitize win32; do
     echo "=== $preset ==="
