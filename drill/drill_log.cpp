@@ -1,7 +1,7 @@
 // The drill log's format and its appends.
 #include "drill_log.h"
 
-#include "drill_texts.h"
+#include "drill_log_format.h"
 #include "log_append.h"
 
 #include <array>
@@ -26,14 +26,14 @@ std::string formatTimeText(std::time_t moment)
 
 std::string startRecord(std::string_view startTime)
 {
-    std::string record(texts::startLabel);
+    std::string record(logFormat::startLabel);
     record += startTime;
     return record;
 }
 
 std::string nameEntryRecord(std::string_view nameEntryTime)
 {
-    std::string record(texts::nameEntryLabel);
+    std::string record(logFormat::nameEntryLabel);
     record += nameEntryTime;
     return record;
 }
@@ -48,22 +48,22 @@ std::string seriesRecord(std::string_view name, std::int32_t exerciseType, std::
         record += value;
         record += '\n';
     };
-    line(texts::nameLabel, name);
-    line(texts::typeLabel, std::to_string(exerciseType));
-    line(texts::limitLabel, std::to_string(numberLimit));
-    line(texts::gradeLabel, std::to_string(grade));
-    line(texts::exercisesLabel, std::to_string(exercisesAnswered));
-    line(texts::errorsLabel, std::to_string(errorCount));
-    record += texts::endLabel;
+    line(logFormat::nameLabel, name);
+    line(logFormat::typeLabel, std::to_string(exerciseType));
+    line(logFormat::limitLabel, std::to_string(numberLimit));
+    line(logFormat::gradeLabel, std::to_string(grade));
+    line(logFormat::exercisesLabel, std::to_string(exercisesAnswered));
+    line(logFormat::errorsLabel, std::to_string(errorCount));
+    record += logFormat::endLabel;
     record += seriesEndTime; // the time text ends its own line
-    line(texts::seriesRule, "");
+    line(logFormat::seriesRule, "");
     return record;
 }
 
 // A failed append is swallowed here: the log records progress, and the dialogue goes on.
 static void appendRecord(const std::string& record)
 {
-    (void)appendToFile(texts::logFileName, record);
+    (void)appendToFile(logFormat::fileName, record);
 }
 
 void appendStartRecord(std::string_view startTime)

@@ -1,4 +1,4 @@
-// Every text the drill shows or logs, byte for byte, in UTF-8; the Win32 console recodes them.
+// Every text the drill shows, byte for byte, in UTF-8; the Win32 console recodes them.
 #pragma once
 
 #include <array>
@@ -55,19 +55,5 @@ inline constexpr std::array<std::string_view, 6> gradeLines = {
 
 // The pause's own prompt where no command interpreter provides one.
 inline constexpr std::string_view pausePrompt = "Dr\u00fccken Sie eine beliebige Taste . . .";
-
-// The drill log's name and labels.
-inline constexpr const char* logFileName = "tovu";
-inline constexpr std::string_view startLabel = "Startzeit:..............";
-inline constexpr std::string_view nameEntryLabel = "Logzeit:...............";
-inline constexpr std::string_view nameLabel = "Name:..................";
-inline constexpr std::string_view typeLabel = "Art:.......................";
-inline constexpr std::string_view limitLabel = "Schwierigkeit:.......";
-inline constexpr std::string_view gradeLabel = "Note:....................";
-inline constexpr std::string_view exercisesLabel = "Aufgaben:............";
-inline constexpr std::string_view errorsLabel = "Fehler:..................";
-inline constexpr std::string_view endLabel = "Endzeit:................";
-inline constexpr std::string_view seriesRule =
-    "---------------------------------------------------------------------------------------";
 
 } // namespace texts

@@ -4,15 +4,25 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 LogFileHandle openLogFile(const char* path)
 {
+    // Non-blocking, so that a FIFO without a writer cannot hold the opening up; only a
+    // regular file is read, never a FIFO, a device, a socket or a directory.
     int fd;
     do {
-        fd = ::open(path, O_RDONLY | O_CLOEXEC);
+        fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
-    return fd < 0 ? noLogFile : fd;
+    if (fd < 0)
+        return noLogFile;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return noLogFile;
+    }
+    return fd;
 }
 
 std::int32_t readLogFile(LogFileHandle file, char* buffer, std::int32_t capacity)

@@ -22,6 +22,11 @@ LogFileHandle openLogFile(const char* path)
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return noLogFile;
+    // Only a file on a disk is read, never a pipe or a device.
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        return noLogFile;
+    }
     return reinterpret_cast<LogFileHandle>(file);
 }
 

@@ -2,16 +2,11 @@
 // event source.
 #include "viewer.h"
 
+#include "drill_log_format.h"
 #include "log_line_reader.h"
 #include "viewer_window.h"
 
 #include <string>
-
-namespace {
-
-constexpr const char* drillLogName = "tovu";
-
-} // namespace
 
 void fillList(LogLineReader& reader)
 {
@@ -29,7 +24,7 @@ void runViewer()
     LogLineReader reader;
     if (createViewerWindow()) {
         // A log that cannot be opened leaves the reader at its end: the list stays empty.
-        reader.open(drillLogName);
+        reader.open(logFormat::fileName);
         fillList(reader);
         while (!waitForEvent()) {
         }

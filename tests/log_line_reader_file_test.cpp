@@ -42,6 +42,8 @@ TEST(LogFile, NeverOpensWhatIsNotThereAndNeverCreatesIt)
     TempDirectory directory;
     EXPECT_EQ(openLogFile("tovu"), noLogFile);
     EXPECT_FALSE(std::filesystem::exists(directory.path() / "tovu"));
+    std::filesystem::create_directory("tovu");
+    EXPECT_EQ(openLogFile("tovu"), noLogFile) << "a directory";
 }
 
 TEST(LogFile, ReaderSplitsARealFileAcrossItsBlocks)

@@ -11,10 +11,7 @@ rm -rf "$work"
 mkdir -p "$work/run"
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 trap stop_viewer_and_x_server EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 timeout 300 cpack --config "$config" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
     fail "cpack: $(cat "$work/cpack.log")"

@@ -14,10 +14,7 @@ home=$work/home elsewhere=$work/elsewhere tools=$work/tools
 mkdir -p "$home" "$elsewhere" "$tools"
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 trap stop_viewer_and_x_server EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 timeout 120 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
     fail "cmake --install: $(cat "$work/install.log")"

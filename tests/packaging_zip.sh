@@ -11,10 +11,7 @@ shift 3
 : "${WINEPREFIX:?WINEPREFIX must name the Wine prefix of the tests}"
 unset DISPLAY
 export LC_ALL=C # bytes are bytes for grep
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 rm -rf "$work"
 mkdir -p "$work/unpacked"

@@ -13,10 +13,7 @@ title='Logfile by .::Zandrix::.'
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
 trap 'stop_viewer_and_x_server; rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL ($case_name): $*" >&2
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 # The list's inside, left of where the scroll bar appears, and the scroll bar's strip.
 rows_area() { convert "$1" -crop 240x450+20+20 +repage "${@:2}"; }

@@ -15,11 +15,8 @@ rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
 
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+keep_going=1
 
 # Compares a file with the expected bytes and shows both, made visible, when they differ.
 expect_bytes() { # FILE EXPECTED WHAT

@@ -2,11 +2,8 @@
 # shellcheck shell=bash
 # Each check reports what it finds wrong through fail and goes on; the caller ends with
 # `exit $((failures > 0))`.
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+keep_going=1
 
 # Sets imports to the DLLs that OBJDUMP_HEADERS (objdump -p) name. The static build must not
 # need the compiler's runtime DLLs: each import must be one of SYSTEM_DLLS.

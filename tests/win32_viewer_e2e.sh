@@ -18,11 +18,8 @@ desktop="drillview-$case_name-$$"
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
 trap 'stop_viewer_and_x_server; rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL ($case_name): $*"
-    failures=$((failures + 1))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+keep_going=1
 give_up() {
     fail "$*"
     exit 1
