@@ -2,9 +2,8 @@
 #include "menu.h"
 
 #include "console_io.h"
+#include "drill_rules.h"
 #include "drill_texts.h"
-
-#include <array>
 
 namespace {
 
@@ -82,12 +81,6 @@ Choice askOnce(DrillState& state, DrillConsole& console)
 }
 
 } // namespace
-
-std::int32_t numberLimitForLevel(std::int32_t level)
-{
-    static constexpr std::array<std::int32_t, 5> limits = {10, 25, 100, 1000, 10000};
-    return level >= 1 && level <= 5 ? limits[level - 1] : 0;
-}
 
 bool runMenu(DrillState& state, DrillConsole& console)
 {

@@ -3,22 +3,8 @@
 
 #include "console_io.h"
 #include "drill_log.h"
+#include "drill_rules.h"
 #include "drill_texts.h"
-
-std::int32_t gradeForPercentage(std::int32_t errorPercentage)
-{
-    if (errorPercentage <= 4)
-        return 1;
-    if (errorPercentage <= 19)
-        return 2;
-    if (errorPercentage <= 33)
-        return 3;
-    if (errorPercentage <= 50)
-        return 4;
-    if (errorPercentage <= 70)
-        return 5;
-    return 6;
-}
 
 void runReport(DrillState& state, DrillConsole& console)
 {
@@ -37,9 +23,7 @@ void runReport(DrillState& state, DrillConsole& console)
     writeText(console, texts::countErrors);
     writeEndOfLine(console);
 
-    // 64 bits, so that even a very long series cannot overflow the product.
-    state.errorPercentage =
-        static_cast<std::int32_t>(std::int64_t{state.errorCount} * 100 / answered);
+    state.errorPercentage = errorPercentage(state.errorCount, answered);
     writeText(console, texts::percentOpening);
     writeNumber(console, state.errorPercentage);
     writeText(console, texts::percentClosing);

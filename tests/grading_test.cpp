@@ -1,4 +1,5 @@
 // Grades from error percentages, and the percentage the report computes.
+#include "drill_rules.h"
 #include "report.h"
 #include "scripted_console.h"
 #include "temp_directory.h"
@@ -13,6 +14,15 @@ TEST(Grading, EveryBoundOfTheTableIsInclusive)
     };
     for (auto [percentage, grade] : cases)
         EXPECT_EQ(gradeForPercentage(percentage), grade) << percentage << "%";
+}
+
+// The report reads these words out of the menu's option lines.
+TEST(Grading, EveryKindHasItsMenuWord)
+{
+    const std::string_view words[] = {"",         "Addition",   "Subtraktion",    "Multiplikation",
+                                      "Division", "Quadrieren", "Quadratwurzeln", ""};
+    for (int kind = 0; kind <= 7; ++kind)
+        EXPECT_EQ(kindWord(kind), words[kind]) << kind;
 }
 
 TEST(Report, RoundsThePercentageDownAndGradesIt)

@@ -1,0 +1,48 @@
+// The drill's rules that other readers of the log share: the number ranges, the error
+// percentage, the grade table and the word for each kind of exercise.
+#pragma once
+
+#include "drill_texts.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+inline constexpr std::array<std::int32_t, 5> numberLimits = {10, 25, 100, 1000, 10000};
+
+// The number limit of a level chosen in the menu, 1 to 5; 0 for anything else.
+constexpr std::int32_t numberLimitForLevel(std::int32_t level)
+{
+    return level >= 1 && level <= 5 ? numberLimits[static_cast<std::size_t>(level - 1)] : 0;
+}
+
+// Wrong answers in whole percent, the remainder dropped; 64 bits, so that even a very long
+// series cannot overflow the product. exercises must be at least 1.
+constexpr std::int32_t errorPercentage(std::int64_t errors, std::int64_t exercises)
+{
+    return static_cast<std::int32_t>(errors * 100 / exercises);
+}
+
+// The school grade, 1 (best) to 6, for an error percentage of 0 to 100.
+constexpr std::int32_t gradeForPercentage(std::int32_t percentage)
+{
+    constexpr std::array<std::int32_t, 5> highestOfGrade = {4, 19, 33, 50, 70};
+    std::int32_t grade = 1;
+    for (const std::int32_t highest : highestOfGrade) {
+        if (percentage <= highest)
+            return grade;
+        ++grade;
+    }
+    return grade;
+}
+
+// The word that names a kind of exercise (1 to 6) in the menu, "Addition" for 1: the option
+// line's text between "1 : " and its dots. Empty for anything else.
+constexpr std::string_view kindWord(std::int32_t kind)
+{
+    if (kind < 1 || kind > static_cast<std::int32_t>(texts::kindOptions.size()))
+        return {};
+    std::string_view option = texts::kindOptions[static_cast<std::size_t>(kind - 1)];
+    option.remove_prefix(option.find(" : ") + 3);
+    return option.substr(0, option.find('.'));
+}
