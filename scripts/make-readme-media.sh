@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the README's transcript and pictures from the real programs: drill sessions through a
 # pseudo-terminal, answered from the exercises they show (docs/drill-session.txt is the first
-# of them, the drill log of all of them is what the viewers show), drillview on an X server of
-# its own (docs/viewer-linux.png) and drillview.exe under Wine there (docs/viewer-wine.png).
+# of them, docs/drill-session.png its series, the drill log of all of them is what the viewers
+# show), drillview on an X server of its own (docs/viewer-linux.png) and drillview.exe under
+# Wine there (docs/viewer-wine.png).
 # The transcript also replaces the README's copy between its drill-session markers.
 # Usage: scripts/make-readme-media.sh [NATIVE_BUILD [WIN32_BUILD]]
 #   (defaults build/native and build/win32; without drillview.exe the Wine picture is kept)
@@ -137,6 +138,11 @@ series 3 1 r r w r
 end_session
 # What the learner saw, without the terminal's carriage returns.
 tr -d '\r' <"$terminal" >"$docs/drill-session.txt"
+# Its series as a terminal shows it, for the drill's screenshot in software centres.
+series_text=$(awk '/^Stufe:/,/^Drücken/' "$docs/drill-session.txt")
+convert -background '#1e1e1e' -fill '#e5e5e5' -font DejaVu-Sans-Mono -pointsize 16 \
+    label:"${series_text//%/%%}" -bordercolor '#1e1e1e' -border 20 -depth 8 -strip \
+    "$docs/drill-session.png"
 
 start_session Ben
 series 1 3 r r r r
