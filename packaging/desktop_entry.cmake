@@ -1,23 +1,24 @@
 # Writes a desktop entry at install time, when the prefix is known (cmake --install --prefix,
 # or /usr inside the .deb), and installs it into share/applications.
 #
-# The entry starts the program in the user's home folder, where drill and drillview meet
-# through the log "tovu". The Path key cannot name the home folder, so Exec runs
-#   sh -c "cd && exec '<prefix>/bin/<program>'"
-# (cd without a folder goes home). Each layer of quoting is applied in turn: the shell's
-# single quotes around the program's path, the entry's double-quoted argument, the entry's
-# field codes (%), and last the escapes of a string value (\).
+# The entry runs its program in the user's home folder, where the programs meet through the
+# log "tovu". The Path key cannot name the home folder, so Exec runs
+#   sh -c "cd && <command>"
+# (cd without a folder goes home), where {} in the command stands for the program's path.
+# Each layer of quoting is applied in turn: the shell's single quotes around the program's
+# path, the entry's double-quoted argument, the entry's field codes (%), and last the escapes
+# of a string value (\).
 
-# The template's name is the program's: drill.desktop.in starts bindir/drill.
-function(drill_install_desktop_entry template bindir datadir)
+# The template's name is the program's: drill.desktop.in runs PROGRAM_DIR/drill.
+function(drill_install_desktop_entry template program_dir datadir command)
     get_filename_component(program "${template}" NAME_WE)
     get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
-    get_filename_component(path "${bindir}/${program}" ABSOLUTE BASE_DIR "${prefix}")
+    get_filename_component(path "${program_dir}/${program}" ABSOLUTE BASE_DIR "${prefix}")
     if(path MATCHES "[\n\r\t]")
         message(FATAL_ERROR "The install prefix holds a line break or a tab: ${path}")
     endif()
     string(REPLACE "'" "'\\''" path "${path}")
-    set(script "cd && exec '${path}'")
+    string(REPLACE "{}" "'${path}'" script "cd && ${command}")
     foreach(special "\\" "\"" "`" "$")
         string(REPLACE "${special}" "\\${special}" script "${script}")
     endforeach()

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The .deb as a user gets it: built by CPack from the finished build, its control fields and
-# dependencies, its file list, its desktop entries and icons; then, unpacked, drill through a
-# pipe and drillview on an X server of its own, ended by a close request.
-# Usage: packaging_deb.sh CPACK_CONFIG VERSION CLOSE_REQUEST_TOOL WORK_DIRECTORY
+# dependencies, its changelog, its file list, its desktop entries and icons; then, unpacked,
+# drill through a pipe and drillview on an X server of its own, ended by a close request. The
+# package is left in WORK_DIRECTORY/out, unpacked in WORK_DIRECTORY/root, for the tests after.
+# Usage: packaging_deb.sh CPACK_CONFIG VERSION CLOSE_REQUEST_TOOL WORK_DIRECTORY PROGRAM...
+#   PROGRAM: the programs the package must hold (drill, drillview, drillreport)
 set -euo pipefail
 config=$1 version=$2 close_request=$3 work=$4
+shift 4
 title='Logfile by .::Zandrix::.'
 
 rm -rf "$work"
@@ -12,6 +15,7 @@ mkdir -p "$work/run"
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 trap stop_viewer_and_x_server EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/packaging_files.sh"
 
 timeout 300 cpack --config "$config" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
     fail "cpack: $(cat "$work/cpack.log")"
@@ -21,7 +25,7 @@ deb=$(echo "$work"/out/*.deb)
 
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = drill-suite ] && [ "$(field Version)" = "$version" ] &&
-    [ "$(field Section)" = education ] && [[ $(field Maintainer) =~ ^.+\ \<.+@.+\>$ ]] ||
+    [ "$(field Section)" = games ] && [[ $(field Maintainer) =~ ^.+\ \<.+@.+\>$ ]] ||
     fail "control fields: $(dpkg-deb --field "$deb")"
 # The libraries the programs link, as dpkg-shlibdeps found them.
 depends=$(field Depends)
@@ -29,41 +33,46 @@ depended=$(sed -e 's/ *([^)]*)//g' -e 's/, */\n/g' <<<"$depends")
 for package in libc6 libstdc++6 libfltk1.3 libx11-6; do
     grep -qxF "$package" <<<"$depended" || fail "Depends lacks $package: $depends"
 done
+# The entry of drillreport opens its page with xdg-open.
+if [[ " $* " == *" drillreport "* ]]; then
+    [ "$(field Recommends)" = xdg-utils ] || fail "Recommends: $(field Recommends)"
+fi
 
-listed=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
-expected=$(sort <<'FILES'
-./usr/bin/drill
-./usr/bin/drillview
-./usr/share/applications/drill.desktop
-./usr/share/applications/drillview.desktop
-./usr/share/icons/hicolor/16x16/apps/drill.png
-./usr/share/icons/hicolor/32x32/apps/drill.png
-./usr/share/icons/hicolor/48x48/apps/drill.png
-./usr/share/icons/hicolor/32x32/apps/drillview.png
-./usr/share/icons/hicolor/48x48/apps/drillview.png
-./usr/share/icons/hicolor/128x128/apps/drillview.png
-FILES
-)
+listed=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/|./|' | sort)
+expected=$(expected_files games "$@")
 [ "$listed" = "$expected" ] || fail "file list:"$'\n'"$(diff <(echo "$expected") <(echo "$listed"))"
 
 root=$work/root
 dpkg-deb --extract "$deb" "$root"
-for program in drill drillview; do
-    file -b "$root/usr/bin/$program" | grep -q 'ELF .*, stripped$' || fail "$program is not stripped"
+for program in "$@"; do
+    file -b "$root/usr/games/$program" | grep -q 'ELF .*, stripped$' || fail "$program is not stripped"
 done
+# A native package's changelog, its newest entry the package's version.
+zcat "$root/usr/share/doc/drill-suite/changelog.gz" >"$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
+    fail "the changelog's newest entry is not $version: $(head -n 1 "$work/changelog")"
 
-# Both entries start their program from /usr/bin in the home folder.
+# Each entry starts its program from /usr/games in the home folder.
 applications=$root/usr/share/applications
-desktop-file-validate "$applications/drill.desktop" "$applications/drillview.desktop" ||
-    fail "the desktop entries are not valid"
+desktop-file-validate "$applications"/*.desktop || fail "the desktop entries are not valid"
 entry_has() { grep -qxF -- "$2" "$applications/$1.desktop" || fail "$1.desktop has no line '$2'"; }
-entry_has drill "Exec=sh -c \"cd && exec '/usr/bin/drill'\""
+for program in "$@"; do
+    for key in 'Keywords=' 'Keywords\[de\]='; do
+        grep -q "^$key." "$applications/$program.desktop" || fail "$program.desktop has no $key"
+    done
+done
+entry_has drill "Exec=sh -c \"cd && exec '/usr/games/drill'\""
 entry_has drill 'Terminal=true'
 entry_has drill 'Icon=drill'
-entry_has drillview "Exec=sh -c \"cd && exec '/usr/bin/drillview'\""
+entry_has drillview "Exec=sh -c \"cd && exec '/usr/games/drillview'\""
 entry_has drillview 'Terminal=false'
 entry_has drillview 'Icon=drillview'
 entry_has drillview 'Name[de]=Übungsprotokoll'
+if [[ " $* " == *" drillreport "* ]]; then
+    entry_has drillreport "Exec=sh -c \"cd && '/usr/games/drillreport' --html lernfortschritt.html tovu; exec xdg-open lernfortschritt.html\""
+    entry_has drillreport 'Icon=drill'
+    entry_has drillreport 'Name[de]=Lernfortschritt'
+fi
 for icon in "$root"/usr/share/icons/hicolor/*/apps/*.png; do
     size=$(basename "$(dirname "$(dirname "$icon")")")
     file -b "$icon" | grep -q "^PNG image data, ${size/x/ x }, 8-bit/color RGBA" ||
@@ -71,7 +80,7 @@ for icon in "$root"/usr/share/icons/hicolor/*/apps/*.png; do
 done
 
 # The unpacked drill: a wrong answer, the series ended, then the end of input.
-(cd "$work/run" && printf 'Anna\n1 1\n-1\n12345\n' | timeout 30 "$root/usr/bin/drill" \
+(cd "$work/run" && printf 'Anna\n1 1\n-1\n12345\n' | timeout 30 "$root/usr/games/drill" \
     >"$work/drill.out" 2>&1) || fail "drill ended with $?: $(cat "$work/drill.out")"
 grep -q '= FALSCH!!!  Bisher 1 Fehler!$' "$work/drill.out" &&
     grep -q '^Name: Anna    Note: 6$' "$work/drill.out" || fail "drill said: $(cat "$work/drill.out")"
@@ -80,7 +89,7 @@ grep -q '= FALSCH!!!  Bisher 1 Fehler!$' "$work/drill.out" &&
 
 # The unpacked drillview on that log, until the close request.
 start_x_server "$work" || fail "no X server"
-(cd "$work/run" && exec timeout 60 "$root/usr/bin/drillview" >"$work/viewer.out" 2>&1) &
+(cd "$work/run" && exec timeout 60 "$root/usr/games/drillview" >"$work/viewer.out" 2>&1) &
 viewer_pid=$!
 "$close_request" --title "$title" || fail "no window titled '$title' to close"
 status=0

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # cmake --install into a prefix whose name needs every kind of quoting a desktop entry knows,
-# then both desktop entries started by a real launcher (gio) from another folder: drill, in a
-# stand-in terminal, and drillview must both run in the home folder, where they meet through
-# "tovu".
-# Usage: packaging_install.sh BUILD_DIRECTORY CLOSE_REQUEST_TOOL WORK_DIRECTORY
+# then the desktop entries started by a real launcher (gio) from another folder: drill, in a
+# stand-in terminal, drillview, and drillreport's page opened by a stand-in browser must all
+# run in the home folder, where they meet through "tovu".
+# Usage: packaging_install.sh BUILD_DIRECTORY CLOSE_REQUEST_TOOL WORK_DIRECTORY PROGRAM...
+#   PROGRAM: the programs the install must hold (drill, drillview, drillreport)
 set -euo pipefail
 build=$1 close_request=$2 work=$3
+shift 3
 title='Logfile by .::Zandrix::.'
 
 rm -rf "$work"
@@ -15,27 +17,15 @@ mkdir -p "$home" "$elsewhere" "$tools"
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 trap stop_viewer_and_x_server EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/packaging_files.sh"
 
 timeout 120 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
     fail "cmake --install: $(cat "$work/install.log")"
 installed=$(cd "$prefix" && find . -type f | sort)
-expected=$(sort <<'FILES'
-./bin/drill
-./bin/drillview
-./share/applications/drill.desktop
-./share/applications/drillview.desktop
-./share/icons/hicolor/16x16/apps/drill.png
-./share/icons/hicolor/32x32/apps/drill.png
-./share/icons/hicolor/48x48/apps/drill.png
-./share/icons/hicolor/32x32/apps/drillview.png
-./share/icons/hicolor/48x48/apps/drillview.png
-./share/icons/hicolor/128x128/apps/drillview.png
-FILES
-)
+expected=$(expected_files bin "$@")
 [ "$installed" = "$expected" ] || fail "installed:"$'\n'"$(diff <(echo "$expected") <(echo "$installed"))"
 applications=$prefix/share/applications
-desktop-file-validate "$applications/drill.desktop" "$applications/drillview.desktop" ||
-    fail "the desktop entries are not valid"
+desktop-file-validate "$applications"/*.desktop || fail "the desktop entries are not valid"
 
 # The launcher finds nothing but the shell and a terminal that records how it was asked to
 # run the program, then runs it.
@@ -64,6 +54,23 @@ grep -q '^Startzeit:' "$home/tovu" 2>/dev/null || fail "drill wrote no log in th
 [ ! -e "$elsewhere/tovu" ] || fail "drill ran in the launcher's folder"
 [ -s "$work/terminal.args" ] || fail "drill was not started in a terminal"
 
+# drillreport writes its page in the home folder and hands it to the desktop's browser.
+if [[ " $* " == *" drillreport "* ]]; then
+    cat >"$tools/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$PWD" "\$@" >"$work/browser.args"
+EOF
+    chmod +x "$tools/xdg-open"
+    launch drillreport
+    for _ in $(seq 100); do
+        [ -s "$work/browser.args" ] && break
+        sleep 0.1
+    done
+    [ "$(cat "$work/browser.args" 2>/dev/null)" = "$home"$'\n'lernfortschritt.html ] ||
+        fail "the browser was not asked for the page in the home folder"
+    [ -s "$home/lernfortschritt.html" ] || fail "drillreport wrote no page in the home folder"
+fi
+
 start_x_server "$work" || fail "no X server"
 launch drillview
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title//./\\.}\$" | head -n 1) ||
@@ -82,4 +89,4 @@ for _ in $(seq 100); do
 done
 ! running "$viewer_pid" || fail "drillview did not end on the close request"
 viewer_pid=''
-echo "PASS: installed, both entries start in the home folder"
+echo "PASS: installed, every entry starts in the home folder"

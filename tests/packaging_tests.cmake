@@ -10,23 +10,32 @@ if(NOT WIN32)
     if(NOT TARGET viewer_close_request)
         return() # no viewer, no window tests (DRILL_BUILD_VIEWER=OFF)
     endif()
+    set(deb_work ${CMAKE_CURRENT_BINARY_DIR}/packaging_deb)
     add_test(NAME packaging_deb
              COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_deb.sh ${cpack_config}
-                     ${PROJECT_VERSION} $<TARGET_FILE:viewer_close_request>
-                     ${CMAKE_CURRENT_BINARY_DIR}/packaging_deb)
+                     ${PROJECT_VERSION} $<TARGET_FILE:viewer_close_request> ${deb_work}
+                     ${DRILL_PROGRAMS})
+    # Debian's checkers and the ldnsutils comparison look at the .deb packaging_deb made.
+    add_test(NAME packaging_deb_lint
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_deb_lint.sh ${deb_work}
+                     ${CMAKE_BINARY_DIR} ${DRILL_PROGRAMS})
+    add_test(NAME packaging_ldnsutils
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_ldnsutils.sh ${deb_work}
+                     ${CMAKE_CURRENT_BINARY_DIR}/packaging_ldnsutils)
+    set_tests_properties(packaging_deb PROPERTIES FIXTURES_SETUP deb)
+    set_tests_properties(packaging_deb_lint packaging_ldnsutils PROPERTIES FIXTURES_REQUIRED deb)
+    set_tests_properties(packaging_ldnsutils PROPERTIES SKIP_RETURN_CODE 77)
     add_test(NAME packaging_install
              COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_install.sh ${CMAKE_BINARY_DIR}
                      $<TARGET_FILE:viewer_close_request>
-                     ${CMAKE_CURRENT_BINARY_DIR}/packaging_install)
-    set_tests_properties(packaging_deb packaging_install PROPERTIES TIMEOUT 600)
+                     ${CMAKE_CURRENT_BINARY_DIR}/packaging_install ${DRILL_PROGRAMS})
+    set_tests_properties(packaging_deb packaging_deb_lint packaging_ldnsutils packaging_install
+                         PROPERTIES TIMEOUT 600)
 elseif(CMAKE_CROSSCOMPILING)
-    set(programs drill)
-    if(TARGET drillview)
-        list(APPEND programs drillview)
-    endif()
     add_test(NAME packaging_zip
              COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_zip.sh ${cpack_config}
-                     ${PROJECT_VERSION} ${CMAKE_CURRENT_BINARY_DIR}/packaging_zip ${programs})
+                     ${PROJECT_VERSION} ${CMAKE_CURRENT_BINARY_DIR}/packaging_zip
+                     ${DRILL_PROGRAMS})
     # Wine's prefix is set up once for all the Win32 tests (win32_tests.cmake).
     set_tests_properties(packaging_zip PROPERTIES TIMEOUT 600
                          ENVIRONMENT "${DRILL_WINE_ENVIRONMENT}" FIXTURES_REQUIRED wine_prefix)

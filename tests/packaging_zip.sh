@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows .zip as a user gets it: built by CPack from the finished cross build, its list
-# of files, the read-me texts (UTF-8 with a byte order mark, CR LF), then, unpacked, drill.exe
-# under Wine with its input from a pipe.
+# of files, the read-me texts (UTF-8 with a byte order mark, CR LF) and the license, the
+# programs' versions and copyright notices, then, unpacked, drill.exe under Wine with its
+# input from a pipe.
 # Usage: packaging_zip.sh CPACK_CONFIG VERSION WORK_DIRECTORY PROGRAM...
-#   PROGRAM: the programs the .zip must hold (drill, drillview)
+#   PROGRAM: the programs the .zip must hold (drill, drillview, drillreport)
 # (WINEPREFIX and Wine's quiet settings come from CTest.)
 set -euo pipefail
 config=$1 version=$2 work=$3
@@ -11,7 +12,11 @@ shift 3
 : "${WINEPREFIX:?WINEPREFIX must name the Wine prefix of the tests}"
 unset DISPLAY
 export LC_ALL=C # bytes are bytes for grep
-source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/win32_resources.sh"
+keep_going=0 # unlike the resource tests, this one ends at its first failure
+license=$(dirname "${BASH_SOURCE[0]}")/../LICENSE
+declare -A versions=([drill]=1.5.0.0 [drillview]=1.1.0.0 [drillreport]=1.0.0.0)
+notice='Copyright (C) 2026 The drill developers, MIT License'
 
 rm -rf "$work"
 mkdir -p "$work/unpacked"
@@ -22,7 +27,7 @@ zip=$work/out/$folder.zip
 [ -f "$zip" ] || fail "no $folder.zip: $(ls "$work/out")"
 
 listed=$(cmake -E tar tf "$zip" | sort)
-expected=$(printf "$folder/%s\n" "${@/%/.exe}" LIESMICH.txt README.txt | sort)
+expected=$(printf "$folder/%s\n" "${@/%/.exe}" LIESMICH.txt README.txt LICENSE.txt | sort)
 [ "$listed" = "$expected" ] || fail "the .zip holds:"$'\n'"$listed"$'\n'"expected:"$'\n'"$expected"
 (cd "$work/unpacked" && cmake -E tar xf "$zip") || fail "the .zip does not unpack"
 unpacked=$work/unpacked/$folder
@@ -32,16 +37,22 @@ for text in LIESMICH.txt README.txt; do
     [ "$(head -c 3 "$file")" = $'\xef\xbb\xbf' ] || fail "$text has no byte order mark"
     [ "$(tail -c 2 "$file" | tr '\r\n' RN)" = RN ] && ! grep -q $'[^\r]$' "$file" &&
         ! grep -q '^$' "$file" || fail "$text has lines not ending in CR LF"
-    grep -q 'drill\.exe .* 1\.5\.0\.0 ' "$file" || fail "$text does not give drill.exe's version"
-    if [[ " $* " == *" drillview "* ]]; then
-        grep -q 'drillview\.exe .* 1\.1\.0\.0 ' "$file" ||
-            fail "$text does not give drillview.exe's version"
-    fi
+    for program in "$@"; do
+        grep -q "^  $program\.exe .* ${versions[$program]//./\\.} " "$file" ||
+            fail "$text does not give $program.exe's version"
+    done
+    grep -q 'MIT License, .* LICENSE\.txt' "$file" || fail "$text does not name the license"
 done
 grep -q $'f\xc3\xbcr Windows' "$unpacked/LIESMICH.txt" || fail "LIESMICH.txt is not in UTF-8"
 
+[ "$(tr -d '\r' <"$unpacked/LICENSE.txt")" = "$(cat "$license")" ] && ! grep -q $'[^\r]$' "$unpacked/LICENSE.txt" ||
+    fail "LICENSE.txt is not LICENSE with CR LF line ends"
+
 for program in "$@"; do
-    x86_64-w64-mingw32-objdump -h "$unpacked/$program.exe" | grep -q '\.debug' && fail "$program.exe is not stripped"
+    exe=$unpacked/$program.exe
+    x86_64-w64-mingw32-objdump -h "$exe" | grep -q '\.debug' && fail "$program.exe is not stripped"
+    case_name=$program.exe check_version "$exe" "${versions[$program]}"
+    case_name=$program.exe check_text "$exe" LegalCopyright "$notice"
 done
 
 # The unpacked drill.exe: a wrong answer, the series ended, then the end of input.

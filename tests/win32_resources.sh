@@ -27,7 +27,7 @@ word_hex() { printf '%02x%02x' $(($1 & 255)) $(($1 >> 8)); }
 
 # VERSION (a.b.c.d) as the file and product version in both the fixed part and the texts.
 check_version() { # EXE VERSION
-    local exe=$1 version=$2 resource fixed key pattern a b c d
+    local exe=$1 version=$2 resource fixed key a b c d
     IFS=. read -r a b c d <<<"$version"
     resource=$(wrestool -x --raw --type=16 --name=1 "$exe" | hex)
     [ -n "$resource" ] || fail "no version resource"
@@ -38,10 +38,17 @@ check_version() { # EXE VERSION
     [[ $resource == *"$fixed"* ]] ||
         fail "the fixed file and product version are not ${version//./,}"
     for key in FileVersion ProductVersion; do
-        # The key, its terminating NUL, padding to 32 bits, then the value and its NUL.
-        pattern="$(utf16 "$key")0000(0000)?$(utf16 "$version")0000"
-        grep -q -E "$pattern" <<<"$resource" || fail "$key is not \"$version\""
+        check_text "$exe" "$key" "$version"
     done
+}
+
+# KEY's value among the version resource's texts is VALUE (ASCII).
+check_text() { # EXE KEY VALUE
+    local resource pattern
+    resource=$(wrestool -x --raw --type=16 --name=1 "$1" | hex)
+    # The key, its terminating NUL, padding to 32 bits, then the value and its NUL.
+    pattern="$(utf16 "$2")0000(0000)?$(utf16 "$3")0000"
+    grep -q -E "$pattern" <<<"$resource" || fail "$2 is not \"$3\""
 }
 
 # Icon group 1 holds exactly the committed ICO (wrestool pads what it rebuilds); it is
