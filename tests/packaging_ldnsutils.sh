@@ -12,11 +12,11 @@ deb=$(echo "$deb_work"/out/*.deb)
 rm -rf "$work"
 mkdir -p "$work"
 download() {
-    (cd "$work" && timeout 300 apt-get download ldnsutils </dev/null >"$work/apt.log" 2>&1)
+    (cd "$work" && timeout 120 apt-get download ldnsutils </dev/null >"$work/apt.log" 2>&1)
 }
 if ! download; then
     # A machine whose package lists were never fetched knows no ldnsutils yet.
-    [ "$(id -u)" -eq 0 ] && timeout 300 apt-get update -qq </dev/null >>"$work/apt.log" 2>&1 &&
+    [ "$(id -u)" -eq 0 ] && timeout 120 apt-get update -qq </dev/null >>"$work/apt.log" 2>&1 &&
         download || {
         echo "SKIP: ldnsutils cannot be downloaded from the package archive: $(tail -n 3 "$work/apt.log")"
         exit 77
