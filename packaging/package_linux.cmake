@@ -99,7 +99,7 @@ endif()
 set(compressed "")
 function(drill_install_compressed file destination name)
     file(RELATIVE_PATH copy ${PROJECT_SOURCE_DIR} ${file})
-    set(copy ${build_dir}/${copy})
+    set(copy ${CMAKE_BINARY_DIR}/${copy})
     set(output ${copy}.gz)
     add_custom_command(
         OUTPUT ${output}
