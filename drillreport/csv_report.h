@@ -1,0 +1,14 @@
+// One line per series for spreadsheets: semicolons, UTF-8 with a byte order mark, CR LF.
+#pragma once
+
+#include "report_data.h"
+
+#include <string>
+#include <string_view>
+
+// A field as a spreadsheet must get it: quoted where it holds a semicolon, a quote or a line
+// end, and with a leading ' where it could start a formula.
+std::string csvField(std::string_view text);
+
+// The header and a line per series, in time order; series must be counted (countSeries).
+std::string csvReport(const ReportData& data);
