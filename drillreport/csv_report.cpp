@@ -4,15 +4,25 @@
 #include "drill_rules.h"
 #include "report_texts.h"
 
+#include <charconv>
+#include <initializer_list>
+
 namespace {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view lineEnd = "\r\n";
+constexpr std::size_t pieceSize = 64 * 1024;
 
-void appendNumber(std::string& line, std::int64_t value)
+// The numbers after the kind, each after a semicolon.
+void appendNumbers(std::string& line, std::initializer_list<std::int64_t> values)
 {
-    line += ';';
-    line += std::to_string(value);
+    char digits[96];
+    char* out = digits;
+    for (const std::int64_t value : values) {
+        *out++ = ';';
+        out = std::to_chars(out, digits + sizeof digits, value).ptr;
+    }
+    line.append(digits, out);
 }
 
 } // namespace
@@ -36,13 +46,15 @@ std::string csvField(std::string_view text)
     return quoted;
 }
 
-std::string csvReport(const ReportData& data)
+bool writeCsvReport(const ReportData& data, const std::function<bool(std::string_view)>& write)
 {
     std::vector<std::string> names;
     names.reserve(data.learnerNames.size());
     for (const std::string& name : data.learnerNames)
         names.push_back(csvField(name));
-    std::string text(byteOrderMark);
+    std::string text;
+    text.reserve(pieceSize + 1024);
+    text += byteOrderMark;
     text += reportTexts::csvHeader;
     text += lineEnd;
     for (const SeriesEntry& entry : data.series) {
@@ -51,12 +63,14 @@ std::string csvReport(const ReportData& data)
         appendDateTime(text, entry.end);
         text += ';';
         text += kindWord(entry.kind);
-        appendNumber(text, entry.limit);
-        appendNumber(text, entry.exercises);
-        appendNumber(text, entry.errors);
-        appendNumber(text, errorPercentage(entry.errors, entry.exercises));
-        appendNumber(text, entry.grade);
+        appendNumbers(text, {entry.limit, entry.exercises, entry.errors,
+                             errorPercentage(entry.errors, entry.exercises), entry.grade});
         text += lineEnd;
+        if (text.size() >= pieceSize) {
+            if (!write(text))
+                return false;
+            text.clear();
+        }
     }
-    return text;
+    return write(text);
 }

@@ -3,6 +3,7 @@
 
 #include "report_data.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,7 @@
 // end, and with a leading ' where it could start a formula.
 std::string csvField(std::string_view text);
 
-// The header and a line per series, in time order; series must be counted (countSeries).
-std::string csvReport(const ReportData& data);
+// The header and a line per series, in time order, handed to write a piece at a time, so that
+// the whole never stands in memory; series must be counted (countSeries). False as soon as
+// write fails.
+bool writeCsvReport(const ReportData& data, const std::function<bool(std::string_view)>& write);

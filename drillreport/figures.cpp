@@ -5,6 +5,7 @@
 #include "learner_name.h"
 
 #include <algorithm>
+#include <array>
 
 void addSeries(Figures& figures, const SeriesEntry& entry)
 {
@@ -34,23 +35,27 @@ std::int64_t averageGradeTenths(const Figures& figures)
 
 std::vector<LearnerFigures> learnerFigures(const ReportData& data)
 {
+    // A slot per kind and range, in the order of the rows: by kind, then by range.
+    constexpr std::size_t ranges = numberLimits.size();
+    using KindSlots = std::array<Figures, texts::kindOptions.size() * ranges>;
     std::vector<LearnerFigures> learners(data.learnerNames.size());
-    for (std::size_t i = 0; i < learners.size(); ++i)
-        learners[i].learner = static_cast<std::int32_t>(i);
+    std::vector<KindSlots> slots(learners.size());
     for (const SeriesEntry& entry : data.series) {
-        LearnerFigures& learner = learners[static_cast<std::size_t>(entry.learner)];
-        addSeries(learner.total, entry);
-        auto kind = std::ranges::find_if(learner.kinds, [&entry](const KindFigures& k) {
-            return k.kind == entry.kind && k.limit == entry.limit;
-        });
-        if (kind == learner.kinds.end())
-            kind = learner.kinds.insert(kind, {entry.kind, entry.limit, {}});
-        addSeries(kind->figures, entry);
+        const auto learner = static_cast<std::size_t>(entry.learner);
+        const auto range = static_cast<std::size_t>(std::ranges::find(numberLimits, entry.limit) -
+                                                    numberLimits.begin());
+        addSeries(learners[learner].total, entry);
+        addSeries(slots[learner][static_cast<std::size_t>(entry.kind - 1) * ranges + range], entry);
     }
-    for (LearnerFigures& learner : learners) {
-        std::ranges::sort(learner.kinds, [](const KindFigures& a, const KindFigures& b) {
-            return a.kind != b.kind ? a.kind < b.kind : a.limit < b.limit;
-        });
+    for (std::size_t learner = 0; learner < learners.size(); ++learner) {
+        learners[learner].learner = static_cast<std::int32_t>(learner);
+        for (std::size_t slot = 0; slot < slots[learner].size(); ++slot) {
+            if (slots[learner][slot].series > 0) {
+                learners[learner].kinds.push_back({static_cast<std::int32_t>(slot / ranges + 1),
+                                                   numberLimits[slot % ranges],
+                                                   slots[learner][slot]});
+            }
+        }
     }
     std::ranges::sort(learners, [&data](const LearnerFigures& a, const LearnerFigures& b) {
         return namesInOrder(data.learnerNames[static_cast<std::size_t>(a.learner)],

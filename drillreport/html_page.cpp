@@ -18,16 +18,16 @@ constexpr std::string_view pageStart = R"(<!DOCTYPE html>
 // The grade colours run from green (1) to red (6); plot, grid and line stay grey.
 constexpr std::string_view style = R"(</title>
 <style>
-@page { size: A4; margin: 15mm; }
+@page { size: A4; margin: 12mm; }
 body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; color: #222;
-       max-width: 180mm; margin: 1em auto; padding: 0 1em; }
+       max-width: 186mm; margin: 1em auto; }
 h1 { font-size: 16pt; }
 h2 { font-size: 13pt; margin: 0.8em 0 0.3em; }
 section { break-inside: avoid; page-break-inside: avoid; }
-table { border-collapse: collapse; margin: 0.4em 0 1em; font-size: 9pt; }
-th, td { padding: 2px 6px; border-bottom: 1px solid #ccc; text-align: right; white-space: nowrap; }
+table { border-collapse: collapse; margin: 0.4em 0 1em; font-size: 8pt; }
+th, td { padding: 2px 4px; border-bottom: 1px solid #ccc; text-align: right; white-space: nowrap; }
 th { border-bottom: 1px solid #666; white-space: normal; vertical-align: bottom; }
-.w { text-align: left; }
+.w { text-align: left; white-space: normal; }
 svg { display: block; width: 100%; height: auto; font-size: 11px; }
 svg text { fill: #333; }
 .plot { fill: #f3f5f7; }

@@ -1,6 +1,8 @@
 // The ctime form read into seconds, and the calendar that turns them back into dates.
 #include "log_time.h"
 
+#include <array>
+
 namespace {
 
 struct CivilDate {
@@ -45,12 +47,33 @@ std::int32_t daysInMonth(std::int64_t year, std::int32_t month)
     return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
 }
 
-// The position of a three-letter name in a run of them, or -1.
-std::int32_t nameIndex(std::string_view names, std::string_view name)
+constexpr std::uint32_t packed(std::string_view name)
 {
-    for (std::size_t at = 0; at + 3 <= names.size(); at += 3) {
-        if (names.substr(at, 3) == name)
-            return static_cast<std::int32_t>(at / 3);
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(name[0]) << 16 |
+                                      static_cast<unsigned char>(name[1]) << 8 |
+                                      static_cast<unsigned char>(name[2]));
+}
+
+template <std::size_t count>
+constexpr std::array<std::uint32_t, count> packedNames(std::string_view names)
+{
+    std::array<std::uint32_t, count> packedNames{};
+    for (std::size_t i = 0; i < count; ++i)
+        packedNames[i] = packed(names.substr(i * 3, 3));
+    return packedNames;
+}
+
+constexpr auto dayNames = packedNames<7>("SunMonTueWedThuFriSat");
+constexpr auto monthNames = packedNames<12>("JanFebMarAprMayJunJulAugSepOctNovDec");
+
+// The position of a three-letter name among the packed names, or -1.
+template <std::size_t count>
+std::int32_t nameIndex(const std::array<std::uint32_t, count>& names, std::string_view name)
+{
+    const std::uint32_t wanted = packed(name);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (names[i] == wanted)
+            return static_cast<std::int32_t>(i);
     }
     return -1;
 }
@@ -67,18 +90,14 @@ std::int32_t digitsValue(std::string_view text)
     return value;
 }
 
-void appendDigits(std::string& text, std::int64_t value, int width)
+// Writes value as exactly width digits, zero-padded; the calendar's values always fit.
+char* putDigits(char* out, std::int64_t value, int width)
 {
-    char digits[20];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = static_cast<char>('0' + value % 10);
         value /= 10;
-    } while (value > 0 && count < 20);
-    for (int pad = count; pad < width; ++pad)
-        text += '0';
-    while (count > 0)
-        text += digits[--count];
+    }
+    return out + width;
 }
 
 struct DayAndTime {
@@ -99,10 +118,9 @@ bool parseTimeText(std::string_view text, LogMoment& moment)
     if (text.size() != 24 || text[3] != ' ' || text[7] != ' ' || text[10] != ' ' ||
         text[13] != ':' || text[16] != ':' || text[19] != ' ')
         return false;
-    if (nameIndex("SunMonTueWedThuFriSat", text.substr(0, 3)) < 0)
+    if (nameIndex(dayNames, text.substr(0, 3)) < 0)
         return false;
-    const std::int32_t month =
-        nameIndex("JanFebMarAprMayJunJulAugSepOctNovDec", text.substr(4, 3)) + 1;
+    const std::int32_t month = nameIndex(monthNames, text.substr(4, 3)) + 1;
     const std::int32_t day = digitsValue(text[8] == ' ' ? text.substr(9, 1) : text.substr(8, 2));
     const std::int32_t hour = digitsValue(text.substr(11, 2));
     const std::int32_t minute = digitsValue(text.substr(14, 2));
@@ -119,35 +137,40 @@ bool parseTimeText(std::string_view text, LogMoment& moment)
 void appendDate(std::string& text, LogMoment moment)
 {
     const CivilDate date = split(moment).date;
-    appendDigits(text, date.day, 2);
-    text += '.';
-    appendDigits(text, date.month, 2);
-    text += '.';
-    appendDigits(text, date.year, 4);
+    char digits[10];
+    char* out = putDigits(digits, date.day, 2);
+    *out++ = '.';
+    out = putDigits(out, date.month, 2);
+    *out++ = '.';
+    putDigits(out, date.year, 4);
+    text.append(digits, sizeof digits);
 }
 
 void appendDateTime(std::string& text, LogMoment moment)
 {
     const DayAndTime at = split(moment);
-    appendDigits(text, at.date.year, 4);
-    text += '-';
-    appendDigits(text, at.date.month, 2);
-    text += '-';
-    appendDigits(text, at.date.day, 2);
-    text += ' ';
-    appendDigits(text, at.secondOfDay / 3600, 2);
-    text += ':';
-    appendDigits(text, at.secondOfDay / 60 % 60, 2);
-    text += ':';
-    appendDigits(text, at.secondOfDay % 60, 2);
+    char dateTime[19];
+    char* out = putDigits(dateTime, at.date.year, 4);
+    *out++ = '-';
+    out = putDigits(out, at.date.month, 2);
+    *out++ = '-';
+    out = putDigits(out, at.date.day, 2);
+    *out++ = ' ';
+    out = putDigits(out, at.secondOfDay / 3600, 2);
+    *out++ = ':';
+    out = putDigits(out, at.secondOfDay / 60 % 60, 2);
+    *out++ = ':';
+    putDigits(out, at.secondOfDay % 60, 2);
+    text.append(dateTime, sizeof dateTime);
 }
 
 void appendDateAndMinute(std::string& text, LogMoment moment)
 {
     appendDate(text, moment);
     const std::int64_t secondOfDay = split(moment).secondOfDay;
-    text += ' ';
-    appendDigits(text, secondOfDay / 3600, 2);
-    text += ':';
-    appendDigits(text, secondOfDay / 60 % 60, 2);
+    char time[6] = {' '};
+    char* out = putDigits(time + 1, secondOfDay / 3600, 2);
+    *out++ = ':';
+    putDigits(out, secondOfDay / 60 % 60, 2);
+    text.append(time, sizeof time);
 }

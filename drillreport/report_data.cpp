@@ -52,8 +52,10 @@ bool readLog(ReportData& data, const char* path)
         const ScannedSeries& found = scanner.series;
         const std::int32_t learner = learnerOf(data, found.loggedName);
         if (learner >= 0) {
-            data.series.push_back({learner, found.kind, found.limit, found.grade, found.exercises,
-                                   found.errors, found.end});
+            data.series.push_back({found.end, learner, found.exercises, found.errors,
+                                   static_cast<std::int16_t>(found.limit),
+                                   static_cast<std::int8_t>(found.kind),
+                                   static_cast<std::int8_t>(found.grade)});
         }
     }
     endOfLog(scanner);
@@ -65,9 +67,12 @@ bool readLog(ReportData& data, const char* path)
 
 void countSeries(ReportData& data)
 {
-    std::ranges::sort(data.series, [](const SeriesEntry& a, const SeriesEntry& b) {
+    const auto inOrder = [](const SeriesEntry& a, const SeriesEntry& b) {
         return orderKey(a) < orderKey(b);
-    });
+    };
+    // A single log is in time order already, as the drill only ever appends to it.
+    if (!std::ranges::is_sorted(data.series, inOrder))
+        std::ranges::sort(data.series, inOrder);
     const auto repeated = std::ranges::unique(data.series);
     data.series.erase(repeated.begin(), repeated.end());
 }

@@ -4,25 +4,29 @@
 #include "log_time.h"
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+// Small, as there may be very many: the kind, the number limit and the grade fit in less.
 struct SeriesEntry {
+    LogMoment end = 0;
     std::int32_t learner = 0; // index into ReportData::learnerNames
-    std::int32_t kind = 0;
-    std::int32_t limit = 0;
-    std::int32_t grade = 0;
     std::int32_t exercises = 0;
     std::int32_t errors = 0;
-    LogMoment end = 0;
+    std::int16_t limit = 0;
+    std::int8_t kind = 0;
+    std::int8_t grade = 0;
 
     bool operator==(const SeriesEntry&) const = default;
 };
 
 struct ReportData {
     std::vector<std::string> learnerNames; // UTF-8, as shown
-    std::vector<SeriesEntry> series;       // in time order, each once, after countSeries
+    // In time order, each once, after countSeries. A deque grows without moving what it holds,
+    // so that each series is written to memory once: fresh memory is dear.
+    std::deque<SeriesEntry> series;
     std::int32_t logsRead = 0;
     std::int64_t linesLeftOut = 0;
     std::int64_t recordsLeftOut = 0;

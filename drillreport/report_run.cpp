@@ -85,8 +85,9 @@ int runReport(const std::vector<std::string>& arguments)
     // A spreadsheet's file stays one: that there are no series is said beside it.
     if (options.form == ReportForm::csv && data.series.empty())
         writeMessage(reportTexts::noSeries);
-    if (!writeStandardOutput(options.form == ReportForm::csv ? csvReport(data)
-                                                             : textReport(data))) {
+    const bool written = options.form == ReportForm::csv ? writeCsvReport(data, writeStandardOutput)
+                                                         : writeStandardOutput(textReport(data));
+    if (!written) {
         writeMessage(reportTexts::outputFailed);
         return exitUnreadable;
     }

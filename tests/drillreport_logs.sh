@@ -51,3 +51,34 @@ class_csv() {
         "'@Ömer +1;2026-12-09 09:30:00;Addition;10;5;0;0;1" \
         '"Ä""rger";2026-12-09 10:00:00;Division;25;4;1;25;3'
 }
+
+# generated_log LEARNERS SERIES DAYS: SERIES series of LEARNERS learners in turn, spread
+# evenly over DAYS days from 1 March 2026, every kind and range, the errors falling over
+# time; the same log every time.
+generated_log() {
+    awk -v series="$2" -v days="$3" 'BEGIN {
+        for (i = 0; i < series; i++)
+            printf "2026-03-01 08:00:00 UTC %d seconds\n", int(i * days * 86400 / series)
+    }' | LC_ALL=C TZ=UTC date -f - '+%a %b %d %H:%M:%S %Y' |
+        awk -v learners="$1" -v series="$2" -v rule="$rule87" 'BEGIN {
+            srand(11)
+            split("Anna Ben Cem Dana Emil Fatma Greta J\303\274rgen Ida Jonas", names, " ")
+            split("10 25 100 1000 10000", limits, " ")
+        }
+        {
+            i = NR - 1
+            learner = i % learners
+            name = names[learner % 10 + 1]
+            if (learner >= 10) name = name " " int(learner / 10) + 1
+            turn = int(i / learners)
+            exercises = 8 + int(rand() * 13)
+            errors = int(exercises * (0.6 - 0.5 * i / series) * (0.4 + 1.2 * rand()) + 0.5)
+            if (errors > exercises) errors = exercises
+            percent = int(errors * 100 / exercises)
+            grade = percent <= 4 ? 1 : percent <= 19 ? 2 : percent <= 33 ? 3 : percent <= 50 ? 4 : percent <= 70 ? 5 : 6
+            printf "Name:..................%s\nArt:.......................%d\n", name, turn % 6 + 1
+            printf "Schwierigkeit:.......%d\nNote:....................%d\n", limits[int(turn / 6) % 5 + 1], grade
+            printf "Aufgaben:............%d\nFehler:..................%d\n", exercises, errors
+            printf "Endzeit:................%s\n%s\n", $0, rule
+        }'
+}

@@ -19,3 +19,26 @@ else()
              COMMAND bash ${report_e2e} native $<TARGET_FILE:drillreport>
                      ${CMAKE_CURRENT_BINARY_DIR}/drillreport_e2e)
 endif()
+
+if(CMAKE_CROSSCOMPILING)
+    return()
+endif()
+
+# The page through a strict HTML parser (Debian's python3-html5lib) and Debian's chromium.
+find_program(DRILL_CHROMIUM chromium)
+if(DRILL_CHROMIUM AND EXISTS /usr/bin/python3)
+    add_test(NAME drillreport_page
+             COMMAND timeout 300 bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_page_test.sh
+                     $<TARGET_FILE:drillreport> ${CMAKE_CURRENT_BINARY_DIR}/drillreport_page)
+else()
+    message(STATUS "chromium or /usr/bin/python3 not found: drillreport's page is not checked")
+endif()
+
+# The benchmark's baseline, the line reader alone; the test only runs the benchmark on a small
+# log, outside the default run (ctest --preset benchmark). Measure with the script's defaults.
+add_executable(drillreport_read_lines drillreport_read_lines.cpp)
+target_link_libraries(drillreport_read_lines PRIVATE drillview_reader drillview_file)
+add_test(NAME drillreport_benchmark_smoke
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_benchmark.sh
+                 $<TARGET_FILE:drillreport> $<TARGET_FILE:drillreport_read_lines> 1000 1)
+set_tests_properties(drillreport_benchmark_smoke PROPERTIES LABELS benchmark)
