@@ -17,6 +17,8 @@ if [ "${1:-all}" = all ]; then
         wine wine64                                    # the Win32 tests
         dpkg-dev file                                  # packaging and its checks
         desktop-file-utils libglib2.0-bin              # desktop entries: checked, launched
+        chromium fonts-dejavu-core                     # drillreport's page, drawn headless
+        python3 python3-html5lib                       # and read by a strict HTML parser
     )
 fi
 

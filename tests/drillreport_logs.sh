@@ -53,8 +53,8 @@ class_csv() {
 }
 
 # generated_log LEARNERS SERIES DAYS: SERIES series of LEARNERS learners in turn, spread
-# evenly over DAYS days from 1 March 2026, every kind and range, the errors falling over
-# time; the same log every time.
+# evenly over DAYS days from 1 March 2026, each learner at three kinds in two ranges, the
+# errors falling over time; the same log every time.
 generated_log() {
     awk -v series="$2" -v days="$3" 'BEGIN {
         for (i = 0; i < series; i++)
@@ -76,8 +76,8 @@ generated_log() {
             if (errors > exercises) errors = exercises
             percent = int(errors * 100 / exercises)
             grade = percent <= 4 ? 1 : percent <= 19 ? 2 : percent <= 33 ? 3 : percent <= 50 ? 4 : percent <= 70 ? 5 : 6
-            printf "Name:..................%s\nArt:.......................%d\n", name, turn % 6 + 1
-            printf "Schwierigkeit:.......%d\nNote:....................%d\n", limits[int(turn / 6) % 5 + 1], grade
+            printf "Name:..................%s\nArt:.......................%d\n", name, (learner + turn % 3) % 6 + 1
+            printf "Schwierigkeit:.......%d\nNote:....................%d\n", limits[(learner + int(turn / 3) % 2) % 5 + 1], grade
             printf "Aufgaben:............%d\nFehler:..................%d\n", exercises, errors
             printf "Endzeit:................%s\n%s\n", $0, rule
         }'
