@@ -58,11 +58,11 @@ bool isTimeRecord(std::string_view line, std::string_view label)
     return hasLabel(line, label) && parseTimeText(line.substr(label.size()), ignored);
 }
 
-// The values the drill can write, and a grade that follows from them by its grade table: a
-// record that passes by hand-edited values is not counted.
+// Values the drill can write, and a grade that follows from them by its grade table: a record
+// edited by hand is not counted.
 bool isSound(const ScannedSeries& series)
 {
-    return series.kind >= 1 && series.kind <= 6 &&
+    return !kindWord(series.kind).empty() &&
            std::ranges::find(numberLimits, series.limit) != numberLimits.end() &&
            series.exercises >= 1 && series.errors <= series.exercises &&
            series.grade == gradeForPercentage(errorPercentage(series.errors, series.exercises));

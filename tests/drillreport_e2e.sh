@@ -90,9 +90,13 @@ run --html seite.html fehlt
 check_holds err "fehlt$unreadable"
 check_holds seite.html '<!DOCTYPE html>^Keine Serien gefunden.^</html>'
 
-case_name='page replaced'
+case_name='page replaced' # by a rename: whoever reads the old page meanwhile reads it whole
+old_page=$(cat seite.html)
+exec 4<seite.html
 run --html seite.html
 [ "$status" = 0 ] || fail "exit code $status"
+[ "$(cat <&4)" = "$old_page" ] || fail "the old page changed under its reader"
+exec 4<&-
 check_holds seite.html "$class_heading^<h2>Ben</h2>^</html>"
 [ -z "$(find . -name '*.tmp')" ] || fail "left behind: $(find . -name '*.tmp')"
 

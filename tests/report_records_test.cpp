@@ -50,6 +50,12 @@ struct Outcome {
     bool operator==(const Outcome&) const = default;
 };
 
+std::ostream& operator<<(std::ostream& out, const Outcome& outcome)
+{
+    return out << outcome.series << " series, " << outcome.linesLeftOut << " lines and "
+               << outcome.recordsLeftOut << " records left out";
+}
+
 Outcome readLogs(const std::vector<std::string>& logs)
 {
     TempDirectory directory;
