@@ -1,62 +1,59 @@
-// UTF-8 by the rules of its standard, checked byte by byte.
+// UTF-8 by the rules of its standard: a sequence is decoded, then refused when it is overlong,
+// a surrogate or beyond U+10FFFF.
 #include "utf8_text.h"
+
+#include <array>
 
 namespace {
 
-// The length of the well-formed sequence at bytes[at], or 0.
-std::size_t sequenceLength(std::string_view bytes, std::size_t at)
+// The code point of the well-formed sequence at bytes[at], and its length; false when none
+// starts there.
+bool decodeSequence(std::string_view bytes, std::size_t at, char32_t& codePoint,
+                    std::size_t& length)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
-    const unsigned lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned low = 0x80; // the range of the second byte, narrower after some leads
-    unsigned high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    if (lead < 0x80) {
+        codePoint = lead;
+        length = 1;
+        return true;
     }
-    if (bytes.size() - at < length)
-        return 0;
+    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || bytes.size() - at < length)
+        return false;
+    codePoint = lead & (0x7Fu >> length);
     for (std::size_t i = 1; i < length; ++i) {
-        if (byte(i) < (i == 1 ? low : 0x80) || byte(i) > (i == 1 ? high : 0xBF))
-            return 0;
+        const auto next = static_cast<unsigned char>(bytes[at + i]);
+        if ((next & 0xC0) != 0x80)
+            return false;
+        codePoint = codePoint << 6 | (next & 0x3Fu);
     }
-    return length;
+    constexpr std::array<char32_t, 5> smallest = {0, 0, 0x80, 0x800, 0x10000};
+    return codePoint >= smallest[length] && codePoint <= 0x10FFFF &&
+           (codePoint < 0xD800 || codePoint > 0xDFFF);
 }
 
 } // namespace
 
 bool isValidUtf8(std::string_view bytes)
 {
-    for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t length = sequenceLength(bytes, at);
-        if (length == 0)
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+    for (std::size_t at = 0; at < bytes.size(); at += length) {
+        if (!decodeSequence(bytes, at, codePoint, length))
             return false;
-        at += length;
     }
     return true;
 }
 
 char32_t nextCodePoint(std::string_view bytes, std::size_t& at)
 {
-    const auto lead = static_cast<unsigned char>(bytes[at++]);
-    if (lead < 0x80)
-        return lead;
-    const int continuations = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    char32_t codePoint = lead & (0x3F >> continuations);
-    for (int i = 0; i < continuations && at < bytes.size(); ++i)
-        codePoint = codePoint << 6 | (static_cast<unsigned char>(bytes[at++]) & 0x3F);
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+    if (!decodeSequence(bytes, at, codePoint, length)) {
+        ++at;
+        return 0xFFFD;
+    }
+    at += length;
     return codePoint;
 }
 

@@ -8,7 +8,8 @@
 // Well-formed UTF-8 only: no overlong forms, no surrogates, nothing beyond U+10FFFF.
 bool isValidUtf8(std::string_view bytes);
 
-// The code point at bytes[at] of valid UTF-8, and at moved past it.
+// The code point at bytes[at], and at moved past it; U+FFFD for a byte that starts no
+// well-formed sequence.
 char32_t nextCodePoint(std::string_view bytes, std::size_t& at);
 
 void appendUtf8(std::string& text, char32_t codePoint);

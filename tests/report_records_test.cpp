@@ -170,8 +170,12 @@ TEST(ReportNames, AreUtf8OrCodePage850AndNeverControlATerminal)
         {"J\xc3\xbcrgen", "J\u00fcrgen"},
         {"J\x81rgen", "J\u00fcrgen"},
         {"\x8e\x99\x9a\xe1\x84\x94", "\u00c4\u00d6\u00dc\u00df\u00e4\u00f6"},
-        {"Ren\xc3\xa9 \xff", "Ren\u251c\u00ae \u00a0"}, // not UTF-8 as a whole
-        {"\xc0\xaf", "\u2514\u00bb"},                   // an overlong form is no UTF-8
+        {"Ren\xc3\xa9 \xff", "Ren\u251c\u00ae \u00a0"},   // not UTF-8 as a whole
+        {"\xc0\xaf", "\u2514\u00bb"},                     // an overlong form is no UTF-8
+        {"\xed\xa0\x80", "\u00dd\u00e1\u00c7"},           // nor is a surrogate
+        {"\xf4\x90\x80\x80", "\u00b6\u00c9\u00c7\u00c7"}, // nor what lies beyond U+10FFFF
+        {"\xf8\x90\x80\x80", "\u00b0\u00c9\u00c7\u00c7"}, // nor a five-byte form
+        {"\xf0\x9f\x98\x80", "\U0001F600"},
         {"\x1b[2JRot\x7f", "\ufffd[2JRot\ufffd"},
         {"a\tb", "a\ufffdb"},
         {"\xc2\x9b"
