@@ -3,23 +3,25 @@
 # pseudo-terminal, answered from the exercises they show (docs/drill-session.txt is the first
 # of them, docs/drill-session.png its series, the drill log of all of them is what the viewers
 # show), drillview on an X server of its own (docs/viewer-linux.png) and drillview.exe under
-# Wine there (docs/viewer-wine.png).
-# The transcript also replaces the README's copy between its drill-session markers.
+# Wine there (docs/viewer-wine.png), and drillreport's table and page of a generated class's
+# log (docs/report-table.txt, and docs/report-page.png drawn by a headless browser).
+# The texts also replace the README's copies between their markers.
 # Usage: scripts/make-readme-media.sh [NATIVE_BUILD [WIN32_BUILD]]
 #   (defaults build/native and build/win32; without drillview.exe the Wine picture is kept)
-# Needs: script, Xvfb, xdotool, ImageMagick, Wine (scripts/install-deps.sh all).
+# Needs: script, Xvfb, xdotool, ImageMagick, Wine, chromium (scripts/install-deps.sh all).
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 native=$(realpath "${1:-$source_dir/build/native}")
 win32=$(realpath -m "${2:-$source_dir/build/win32}")
 drill=$native/drill/drill
 drillview=$native/drillview/drillview
+drillreport=$native/drillreport/drillreport
 drillview_exe=$win32/drillview/drillview.exe
 docs=$source_dir/docs
 title='Logfile by .::Zandrix::.'
 export LC_ALL=C.UTF-8
 
-for program in "$drill" "$drillview"; do
+for program in "$drill" "$drillview" "$drillreport"; do
     [ -x "$program" ] || {
         echo "$program is not built: cmake --preset native && cmake --build --preset native" >&2
         exit 1
@@ -152,15 +154,17 @@ start_session Cem
 series 5 1 r r
 end_session
 
-# The README's copy of the transcript, between its markers.
-if grep -q '^<!-- drill-session -->$' "$source_dir/README.md"; then
-    awk -v transcript="$docs/drill-session.txt" '
-        /^<!-- drill-session -->$/ { print; print "```"; while ((getline line < transcript) > 0) print line; print "```"; skip = 1; next }
-        /^<!-- \/drill-session -->$/ { skip = 0 }
+# The README's copy of a text, between its markers <!-- NAME --> and <!-- /NAME -->.
+copy_into_readme() { # NAME FILE
+    grep -q "^<!-- $1 -->\$" "$source_dir/README.md" || return 0
+    awk -v name="$1" -v text="$2" '
+        $0 == "<!-- " name " -->" { print; print "```"; while ((getline line < text) > 0) print line; print "```"; skip = 1; next }
+        $0 == "<!-- /" name " -->" { skip = 0 }
         !skip { print }
     ' "$source_dir/README.md" >"$work/README.md"
     cp "$work/README.md" "$source_dir/README.md"
-fi
+}
+copy_into_readme drill-session "$docs/drill-session.txt"
 
 # --- the viewers on an X server of their own ---
 
@@ -207,4 +211,20 @@ if [ -f "$drillview_exe" ]; then
 else
     echo "no $drillview_exe: docs/viewer-wine.png left as it was" >&2
 fi
+# --- drillreport on a generated class's log, its page drawn by a headless browser ---
+
+echo "drillreport on a class of eight (a generated log) ..."
+source "$source_dir/tests/drillreport_logs.sh"
+source "$source_dir/tests/headless_browser.sh"
+mkdir -p "$work/class"
+(
+    cd "$work/class"
+    generated_log 8 320 56 >tovu
+    # The heading, the learners' table and the first learner's kinds.
+    "$drillreport" | awk 'BEGIN { RS = ""; ORS = "\n\n" } NR <= 3' | sed '$d' >"$docs/report-table.txt"
+    "$drillreport" --html lernfortschritt.html
+) || fail "drillreport failed"
+render_page "$work/class/lernfortschritt.html" "$docs/report-page.png" 800 1060 ||
+    fail "no picture of drillreport's page"
+copy_into_readme drillreport-table "$docs/report-table.txt"
 ls -l "$docs"

@@ -1,0 +1,76 @@
+// Fields quoted as RFC 4180 says, so that a German spreadsheet opens the file at a click.
+#include "csv_report.h"
+
+#include "drill_rules.h"
+#include "report_texts.h"
+
+#include <charconv>
+#include <initializer_list>
+
+namespace {
+
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view lineEnd = "\r\n";
+constexpr std::size_t pieceSize = 64 * 1024;
+
+// The numbers after the kind, each after a semicolon.
+void appendNumbers(std::string& line, std::initializer_list<std::int64_t> values)
+{
+    char digits[96];
+    char* out = digits;
+    for (const std::int64_t value : values) {
+        *out++ = ';';
+        out = std::to_chars(out, digits + sizeof digits, value).ptr;
+    }
+    line.append(digits, out);
+}
+
+} // namespace
+
+std::string csvField(std::string_view text)
+{
+    std::string field;
+    // No spreadsheet may run a learner's name as a formula.
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        field += '\'';
+    field += text;
+    if (field.find_first_of(";\"\r\n") == std::string::npos)
+        return field;
+    std::string quoted = "\"";
+    for (const char c : field) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+bool writeCsvReport(const ReportData& data, const std::function<bool(std::string_view)>& write)
+{
+    std::vector<std::string> names;
+    names.reserve(data.learnerNames.size());
+    for (const std::string& name : data.learnerNames)
+        names.push_back(csvField(name));
+    std::string text;
+    text.reserve(pieceSize + 1024);
+    text += byteOrderMark;
+    text += reportTexts::csvHeader;
+    text += lineEnd;
+    for (const SeriesEntry& entry : data.series) {
+        text += names[static_cast<std::size_t>(entry.learner)];
+        text += ';';
+        appendDateTime(text, entry.end);
+        text += ';';
+        text += kindWord(entry.kind);
+        appendNumbers(text, {entry.limit, entry.exercises, entry.errors,
+                             errorPercentage(entry.errors, entry.exercises), entry.grade});
+        text += lineEnd;
+        if (text.size() >= pieceSize) {
+            if (!write(text))
+                return false;
+            text.clear();
+        }
+    }
+    return write(text);
+}

@@ -1,0 +1,74 @@
+// Names from the two kinds of log, made one, and ordered.
+#include "learner_name.h"
+
+#include "code_page_850.h"
+#include "utf8_text.h"
+
+namespace {
+
+constexpr char32_t replacementCharacter = 0xFFFD;
+
+bool isControl(char32_t codePoint)
+{
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
+}
+
+void appendShown(std::string& text, char32_t codePoint)
+{
+    appendUtf8(text, isControl(codePoint) ? replacementCharacter : codePoint);
+}
+
+// The letters a name sorts by: lower case, umlauts as their base letter, "ß" as "ss".
+std::u32string sortLetters(std::string_view name)
+{
+    std::u32string letters;
+    for (std::size_t at = 0; at < name.size();) {
+        char32_t c = nextCodePoint(name, at);
+        if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            c += 0x20;
+        switch (c) {
+        case U'\u00e4':
+            c = U'a';
+            break;
+        case U'\u00f6':
+            c = U'o';
+            break;
+        case U'\u00fc':
+            c = U'u';
+            break;
+        case U'\u00df':
+            letters += U's';
+            c = U's';
+            break;
+        default:
+            break;
+        }
+        letters += c;
+    }
+    return letters;
+}
+
+} // namespace
+
+std::string decodeLearnerName(std::string_view logged)
+{
+    std::string name;
+    name.reserve(logged.size());
+    if (isValidUtf8(logged)) {
+        for (std::size_t at = 0; at < logged.size();)
+            appendShown(name, nextCodePoint(logged, at));
+        return name;
+    }
+    for (const char byte : logged)
+        appendShown(name, codePage850(static_cast<unsigned char>(byte)));
+    return name;
+}
+
+bool namesInOrder(std::string_view first, std::string_view second)
+{
+    const std::u32string firstLetters = sortLetters(first);
+    const std::u32string secondLetters = sortLetters(second);
+    if (firstLetters != secondLetters)
+        return firstLetters < secondLetters;
+    return first < second;
+}

@@ -1,0 +1,14 @@
+// A learner's name as the report shows it, from the bytes a log holds, and the names' order.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// UTF-8 as logged on Linux; anything that is not valid UTF-8 is code page 850, as drill.exe
+// logs what a German console hands it. Control characters become U+FFFD, so that no
+// terminal acts on a name.
+std::string decodeLearnerName(std::string_view logged);
+
+// Alphabetical as a German reader expects: case ignored, umlauts with their base letter,
+// "ß" as "ss"; names that tie so are ordered by their bytes.
+bool namesInOrder(std::string_view first, std::string_view second);

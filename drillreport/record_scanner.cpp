@@ -1,0 +1,136 @@
+// A series record is eight lines in the order the drill writes them. A line that breaks the
+// order ends the record it was in, whose lines are left out, and is read afresh.
+#include "record_scanner.h"
+
+#include "drill_log_format.h"
+#include "drill_rules.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr std::int32_t seriesRecordLines = 8;
+
+// A whole number in plain decimal, as the drill writes it: digits only.
+bool parseCount(std::string_view text, std::int32_t& value)
+{
+    if (text.empty() || text.size() > 10)
+        return false;
+    std::int64_t parsed = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        parsed = parsed * 10 + (c - '0');
+    }
+    if (parsed > std::numeric_limits<std::int32_t>::max())
+        return false;
+    value = static_cast<std::int32_t>(parsed);
+    return true;
+}
+
+// Whether the line begins with the label: eight bytes at a time, as this is asked of every
+// line and the labels are twenty-odd bytes long.
+bool hasLabel(std::string_view line, std::string_view label)
+{
+    if (line.size() < label.size())
+        return false;
+    std::size_t at = 0;
+    for (; at + 8 <= label.size(); at += 8) {
+        std::uint64_t lineWord = 0;
+        std::uint64_t labelWord = 0;
+        std::memcpy(&lineWord, line.data() + at, 8);
+        std::memcpy(&labelWord, label.data() + at, 8);
+        if (lineWord != labelWord)
+            return false;
+    }
+    for (; at < label.size(); ++at) {
+        if (line[at] != label[at])
+            return false;
+    }
+    return true;
+}
+
+bool isTimeRecord(std::string_view line, std::string_view label)
+{
+    LogMoment ignored = 0;
+    return hasLabel(line, label) && parseTimeText(line.substr(label.size()), ignored);
+}
+
+// Values the drill can write, and a grade that follows from them by its grade table: a record
+// edited by hand is not counted.
+bool isSound(const ScannedSeries& series)
+{
+    return !kindWord(series.kind).empty() &&
+           std::ranges::find(numberLimits, series.limit) != numberLimits.end() &&
+           series.exercises >= 1 && series.errors <= series.exercises &&
+           series.grade == gradeForPercentage(errorPercentage(series.errors, series.exercises));
+}
+
+// Whether the line is the open record's next one: its label in its place. Its value is read
+// into the record, and a value that is not well-formed spoils the record.
+bool continuesRecord(RecordScanner& scanner, std::string_view line)
+{
+    ScannedSeries& series = scanner.series;
+    const auto value = [&](std::string_view label, auto read) {
+        if (!hasLabel(line, label))
+            return false;
+        scanner.valuesValid = read(line.substr(label.size())) && scanner.valuesValid;
+        return true;
+    };
+    const auto count = [&](std::string_view label, std::int32_t& field) {
+        return value(label, [&field](std::string_view text) { return parseCount(text, field); });
+    };
+    switch (scanner.linesRead) {
+    case 1:
+        return count(logFormat::typeLabel, series.kind);
+    case 2:
+        return count(logFormat::limitLabel, series.limit);
+    case 3:
+        return count(logFormat::gradeLabel, series.grade);
+    case 4:
+        return count(logFormat::exercisesLabel, series.exercises);
+    case 5:
+        return count(logFormat::errorsLabel, series.errors);
+    case 6:
+        return value(logFormat::endLabel,
+                     [&series](std::string_view text) { return parseTimeText(text, series.end); });
+    default:
+        return line == logFormat::seriesRule;
+    }
+}
+
+} // namespace
+
+bool scanLine(RecordScanner& scanner, std::string_view line)
+{
+    if (scanner.linesRead > 0) {
+        if (continuesRecord(scanner, line)) {
+            if (++scanner.linesRead < seriesRecordLines)
+                return false;
+            scanner.linesRead = 0;
+            if (scanner.valuesValid && isSound(scanner.series))
+                return true;
+            ++scanner.recordsLeftOut;
+            return false;
+        }
+        endOfLog(scanner);
+    }
+    if (hasLabel(line, logFormat::nameLabel)) {
+        scanner.series.loggedName.assign(line.substr(logFormat::nameLabel.size()));
+        scanner.linesRead = 1;
+        scanner.valuesValid = true;
+        return false;
+    }
+    if (!isTimeRecord(line, logFormat::startLabel) &&
+        !isTimeRecord(line, logFormat::nameEntryLabel))
+        ++scanner.linesLeftOut;
+    return false;
+}
+
+void endOfLog(RecordScanner& scanner)
+{
+    scanner.linesLeftOut += scanner.linesRead;
+    scanner.linesRead = 0;
+}

@@ -1,0 +1,49 @@
+// Options come before, between or after the logs; "--" ends them, so that a log may be called
+// like one.
+#include "report_options.h"
+
+#include "report_texts.h"
+
+OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOptions& options,
+                            std::string& problem)
+{
+    bool formGiven = false;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            options.logs.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument == "--help")
+            return OptionsOutcome::help;
+        const bool takesValue = argument == "--html" || argument == "--name";
+        if (argument != "--csv" && !takesValue) {
+            problem = std::string(reportTexts::unknownOption) + argument;
+            return OptionsOutcome::wrong;
+        }
+        if (takesValue && i + 1 == arguments.size()) {
+            problem = std::string(reportTexts::missingValue) + argument;
+            return OptionsOutcome::wrong;
+        }
+        if (argument == "--name") {
+            options.nameGiven = true;
+            options.name = arguments[++i];
+            continue;
+        }
+        const ReportForm form = argument == "--csv" ? ReportForm::csv : ReportForm::html;
+        if (formGiven && form != options.form) {
+            problem = reportTexts::csvOrHtml;
+            return OptionsOutcome::wrong;
+        }
+        formGiven = true;
+        options.form = form;
+        if (form == ReportForm::html)
+            options.pagePath = arguments[++i];
+    }
+    return OptionsOutcome::run;
+}

@@ -1,0 +1,21 @@
+// The command line: drillreport [--csv | --html FILE] [--name NAME] [LOG ...]
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class ReportForm { text, csv, html };
+
+struct ReportOptions {
+    ReportForm form = ReportForm::text;
+    std::string pagePath; // with --html
+    bool nameGiven = false;
+    std::string name; // with --name, as given
+    std::vector<std::string> logs;
+};
+
+enum class OptionsOutcome { run, help, wrong };
+
+// Reads the arguments after the program's name. When they are wrong, problem says why.
+OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOptions& options,
+                            std::string& problem);

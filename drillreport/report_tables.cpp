@@ -1,0 +1,89 @@
+// The cells of the report's tables, formatted once for every output.
+#include "report_tables.h"
+
+#include "drill_rules.h"
+
+namespace {
+
+std::string date(LogMoment moment)
+{
+    std::string text;
+    appendDate(text, moment);
+    return text;
+}
+
+std::vector<std::string> header(std::vector<std::string> cells)
+{
+    cells.insert(cells.end(), reportTexts::figureColumns.begin(), reportTexts::figureColumns.end());
+    return cells;
+}
+
+// The figure columns of one row, after its leading words.
+std::vector<std::string> row(std::vector<std::string> cells, const Figures& figures)
+{
+    const std::int64_t tenths = averageGradeTenths(figures);
+    cells.push_back(std::to_string(figures.series));
+    cells.push_back(std::to_string(figures.exercises));
+    cells.push_back(std::to_string(figures.errors));
+    cells.push_back(std::to_string(errorPercentageOf(figures)) + "%");
+    cells.push_back(std::to_string(tenths / 10) + "," + std::to_string(tenths % 10));
+    cells.push_back(std::to_string(figures.firstGrade));
+    cells.push_back(std::to_string(figures.lastGrade));
+    cells.push_back(date(figures.first));
+    cells.push_back(date(figures.last));
+    return cells;
+}
+
+} // namespace
+
+Table learnersTable(const ReportData& data, const std::vector<LearnerFigures>& learners)
+{
+    Table table{header({std::string(reportTexts::nameColumn)}), {}, 1};
+    for (const LearnerFigures& learner : learners)
+        table.rows.push_back(row({shownName(data, learner.learner)}, learner.total));
+    return table;
+}
+
+Table kindsTable(const LearnerFigures& learner)
+{
+    Table table{
+        header({std::string(reportTexts::kindColumn), std::string(reportTexts::rangeColumn)}),
+        {},
+        2};
+    for (const KindFigures& kind : learner.kinds) {
+        std::string range(reportTexts::rangeFrom);
+        range += std::to_string(kind.limit);
+        table.rows.push_back(row({std::string(kindWord(kind.kind)), range}, kind.figures));
+    }
+    return table;
+}
+
+std::string shownName(const ReportData& data, std::int32_t learner)
+{
+    const std::string& name = data.learnerNames[static_cast<std::size_t>(learner)];
+    return name.empty() ? std::string(reportTexts::noName) : name;
+}
+
+std::string headingLine(const ReportData& data)
+{
+    std::string line = counted(data.logsRead, reportTexts::logsWord);
+    line += reportTexts::listSeparator;
+    line += counted(static_cast<std::int64_t>(data.series.size()), reportTexts::seriesWord);
+    line += reportTexts::listSeparator;
+    line += counted(static_cast<std::int64_t>(data.learnerNames.size()), reportTexts::namesWord);
+    if (!data.series.empty()) {
+        line += reportTexts::listSeparator;
+        appendDate(line, data.series.front().end);
+        line += reportTexts::until;
+        appendDate(line, data.series.back().end);
+    }
+    return line;
+}
+
+std::string counted(std::int64_t count, reportTexts::CountWord word)
+{
+    std::string text = std::to_string(count);
+    text += ' ';
+    text += count == 1 ? word.one : word.many;
+    return text;
+}

@@ -1,0 +1,29 @@
+// The report's tables as cells of text, the same for the terminal and the page: per learner,
+// and per kind and number range of one learner.
+#pragma once
+
+#include "figures.h"
+#include "report_texts.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Table {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+    std::size_t textColumns = 1; // the leading columns hold words; the others figures
+};
+
+Table learnersTable(const ReportData& data, const std::vector<LearnerFigures>& learners);
+Table kindsTable(const LearnerFigures& learner);
+
+// The name as shown, a stand-in for the empty one.
+std::string shownName(const ReportData& data, std::int32_t learner);
+
+// "3 Protokolle, 52 Serien, 4 Namen, 07.12.2026 bis 19.12.2026"
+std::string headingLine(const ReportData& data);
+
+// "1 Serie", "5 Serien"
+std::string counted(std::int64_t count, reportTexts::CountWord word);

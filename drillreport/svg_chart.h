@@ -1,0 +1,19 @@
+// A learner's chart: the error percentage of each series over time, coloured by its grade.
+#pragma once
+
+#include "report_data.h"
+
+#include <cstdint>
+#include <string>
+
+// More series than this are drawn as one point per day, or per several days.
+inline constexpr std::int64_t chartPointsAtMost = 300;
+
+struct Chart {
+    std::string svg;
+    std::int64_t daysPerPoint = 0; // 0: a point per series
+    std::int64_t points = 0;
+};
+
+// The chart of one learner's series; series must be counted (countSeries).
+Chart progressChart(const ReportData& data, std::int32_t learner);

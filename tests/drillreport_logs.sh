@@ -1,0 +1,84 @@
+# Drill logs for drillreport's tests, sourced: a class's logs from a Linux and a Win32
+# computer with awkward names, and the CSV the report must make of them.
+# shellcheck shell=bash
+
+rule87=$(printf '%087d' 0 | tr 0 -)
+
+# series_record NAME KIND LIMIT GRADE EXERCISES ERRORS END: the eight lines the drill writes.
+series_record() {
+    printf 'Name:..................%s\nArt:.......................%s\n' "$1" "$2"
+    printf 'Schwierigkeit:.......%s\nNote:....................%s\n' "$3" "$4"
+    printf 'Aufgaben:............%s\nFehler:..................%s\n' "$5" "$6"
+    printf 'Endzeit:................%s\n%s\n' "$7" "$rule87"
+}
+start_records() {
+    printf 'Startzeit:..............%s\nLogzeit:...............%s\n' "$1" "$1"
+}
+
+# write_class_logs: pc1/tovu as drill writes it on Linux (UTF-8, LF), pc2/tovu as drill.exe
+# on a German console (code page 850, CR LF), holding one of pc1's series again.
+write_class_logs() {
+    mkdir -p pc1 pc2
+    {
+        start_records 'Mon Dec 07 07:55:00 2026'
+        series_record 'Anna;Lena' 1 10 3 3 1 'Mon Dec 07 08:00:00 2026'
+        series_record 'Max "Mäxchen" Muster' 2 25 1 10 0 'Mon Dec 07 08:05:00 2026'
+        series_record '=HYPERLINK("http://x")' 3 100 4 2 1 'Mon Dec 07 08:10:00 2026'
+        series_record 'Jürgen' 6 10000 2 20 1 'Tue Dec  8 09:00:00 2026'
+        series_record '-Bert' 4 1000 6 1 1 'Tue Dec 08 10:00:00 2026'
+        series_record '' 5 10 5 10 6 'Tue Dec 08 11:00:00 2026'
+    } >pc1/tovu
+    {
+        start_records 'Wed Dec 09 08:55:00 2026'
+        series_record $'J\x81rgen' 6 10000 2 20 1 'Tue Dec  8 09:00:00 2026'
+        series_record $'J\x81rgen' 6 10000 1 21 1 'Wed Dec 09 09:00:00 2026'
+        series_record $'@\x99mer +1' 1 10 1 5 0 'Wed Dec 09 09:30:00 2026'
+        series_record $'\x8e"rger' 4 25 3 4 1 'Wed Dec 09 10:00:00 2026'
+    } | sed 's/$/\r/' >pc2/tovu
+}
+
+# The CSV of both logs: a byte order mark, CR LF, in time order, the repeated series once.
+class_csv() {
+    printf '\xef\xbb\xbfName;Endzeit;Art;Schwierigkeit;Aufgaben;Fehler;Fehlerquote;Note\r\n'
+    printf '%s\r\n' \
+        '"Anna;Lena";2026-12-07 08:00:00;Addition;10;3;1;33;3' \
+        '"Max ""Mäxchen"" Muster";2026-12-07 08:05:00;Subtraktion;25;10;0;0;1' \
+        "\"'=HYPERLINK(\"\"http://x\"\")\";2026-12-07 08:10:00;Multiplikation;100;2;1;50;4" \
+        'Jürgen;2026-12-08 09:00:00;Quadratwurzeln;10000;20;1;5;2' \
+        "'-Bert;2026-12-08 10:00:00;Division;1000;1;1;100;6" \
+        ';2026-12-08 11:00:00;Quadrieren;10;10;6;60;5' \
+        'Jürgen;2026-12-09 09:00:00;Quadratwurzeln;10000;21;1;4;1' \
+        "'@Ömer +1;2026-12-09 09:30:00;Addition;10;5;0;0;1" \
+        '"Ä""rger";2026-12-09 10:00:00;Division;25;4;1;25;3'
+}
+
+# generated_log LEARNERS SERIES DAYS: SERIES series of LEARNERS learners in turn, spread
+# evenly over DAYS days from 1 March 2026, each learner at three kinds in two ranges, the
+# errors falling over time; the same log every time.
+generated_log() {
+    awk -v series="$2" -v days="$3" 'BEGIN {
+        for (i = 0; i < series; i++)
+            printf "2026-03-01 08:00:00 UTC %d seconds\n", int(i * days * 86400 / series)
+    }' | LC_ALL=C TZ=UTC date -f - '+%a %b %d %H:%M:%S %Y' |
+        awk -v learners="$1" -v series="$2" -v rule="$rule87" 'BEGIN {
+            srand(11)
+            split("Anna Ben Cem Dana Emil Fatma Greta J\303\274rgen Ida Jonas", names, " ")
+            split("10 25 100 1000 10000", limits, " ")
+        }
+        {
+            i = NR - 1
+            learner = i % learners
+            name = names[learner % 10 + 1]
+            if (learner >= 10) name = name " " int(learner / 10) + 1
+            turn = int(i / learners)
+            exercises = 8 + int(rand() * 13)
+            errors = int(exercises * (0.6 - 0.5 * i / series) * (0.4 + 1.2 * rand()) + 0.5)
+            if (errors > exercises) errors = exercises
+            percent = int(errors * 100 / exercises)
+            grade = percent <= 4 ? 1 : percent <= 19 ? 2 : percent <= 33 ? 3 : percent <= 50 ? 4 : percent <= 70 ? 5 : 6
+            printf "Name:..................%s\nArt:.......................%d\n", name, (learner + turn % 3) % 6 + 1
+            printf "Schwierigkeit:.......%d\nNote:....................%d\n", limits[(learner + int(turn / 3) % 2) % 5 + 1], grade
+            printf "Aufgaben:............%d\nFehler:..................%d\n", exercises, errors
+            printf "Endzeit:................%s\n%s\n", $0, rule
+        }'
+}

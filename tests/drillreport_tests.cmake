@@ -1,0 +1,44 @@
+# drillreport's tests: its core over real files (on every platform, under Wine in the cross
+# build), the program end to end, its page in a real browser, and its benchmark.
+if(NOT TARGET drillreport)
+    return() # built with the viewer's line reader (DRILL_BUILD_VIEWER)
+endif()
+
+add_executable(drillreport_tests report_output_test.cpp report_records_test.cpp)
+target_link_libraries(drillreport_tests PRIVATE drillreport_core test_support)
+drill_add_unit_tests(drillreport_tests)
+
+# The program end to end: natively, or drillreport.exe under Wine in the cross build.
+set(report_e2e ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_e2e.sh)
+if(CMAKE_CROSSCOMPILING)
+    add_test(NAME win32_drillreport_e2e
+             COMMAND bash ${report_e2e} wine $<TARGET_FILE:drillreport>
+                     ${CMAKE_CURRENT_BINARY_DIR}/win32_drillreport_e2e)
+else()
+    add_test(NAME drillreport_e2e
+             COMMAND bash ${report_e2e} native $<TARGET_FILE:drillreport>
+                     ${CMAKE_CURRENT_BINARY_DIR}/drillreport_e2e)
+endif()
+
+if(CMAKE_CROSSCOMPILING)
+    return()
+endif()
+
+# The page through a strict HTML parser (Debian's python3-html5lib) and Debian's chromium.
+find_program(DRILL_CHROMIUM chromium)
+if(DRILL_CHROMIUM AND EXISTS /usr/bin/python3)
+    add_test(NAME drillreport_page
+             COMMAND timeout 300 bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_page_test.sh
+                     $<TARGET_FILE:drillreport> ${CMAKE_CURRENT_BINARY_DIR}/drillreport_page)
+else()
+    message(STATUS "chromium or /usr/bin/python3 not found: drillreport's page is not checked")
+endif()
+
+# The benchmark's baseline, the line reader alone; the test only runs the benchmark on a small
+# log, outside the default run (ctest --preset benchmark). Measure with the script's defaults.
+add_executable(drillreport_read_lines drillreport_read_lines.cpp)
+target_link_libraries(drillreport_read_lines PRIVATE drillview_reader drillview_file)
+add_test(NAME drillreport_benchmark_smoke
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_benchmark.sh
+                 $<TARGET_FILE:drillreport> $<TARGET_FILE:drillreport_read_lines> 1000 1)
+set_tests_properties(drillreport_benchmark_smoke PROPERTIES LABELS benchmark)
