@@ -39,6 +39,12 @@ void writeEndOfLine(DrillConsole& console)
     console.out << '\n' << std::flush;
 }
 
+void writeLine(DrillConsole& console, std::string_view text)
+{
+    writeText(console, text);
+    writeEndOfLine(console);
+}
+
 ReadResult readWholeNumber(DrillConsole& console, std::int32_t& number)
 {
     console.out.flush();

@@ -12,6 +12,7 @@ enum class ReadResult { Number, NotANumber, EndOfInput };
 void writeText(DrillConsole& console, std::string_view text);
 void writeNumber(DrillConsole& console, std::int32_t number);
 void writeEndOfLine(DrillConsole& console);
+void writeLine(DrillConsole& console, std::string_view text); // the text, then an end of line
 
 // Reads one whole number in the 32-bit signed range. On anything else the rest of the
 // input line is discarded so that the next read waits for fresh input.

@@ -10,10 +10,8 @@
 
 void runDrill(DrillState& state, DrillConsole& console)
 {
-    writeText(console, texts::banner);
-    writeEndOfLine(console);
-    writeText(console, texts::bannerRule);
-    writeEndOfLine(console);
+    writeLine(console, texts::banner);
+    writeLine(console, texts::bannerRule);
     state.startTime = formatTimeText(console.now());
     appendStartRecord(state.startTime);
 

@@ -61,7 +61,7 @@ TEST(Report, RoundsThePercentageDownAndGradesIt)
         ScriptedConsole scripted("");
         DrillState state;
         state.name = "Anna";
-        state.exerciseType = 2;
+        state.exerciseType = ExerciseType::Subtraction;
         state.numberLimit = 25;
         state.exerciseNumber = c.exerciseNumber;
         state.errorCount = c.errors;
@@ -80,7 +80,7 @@ TEST(Report, CountsEvenAVeryLongSeriesWithoutOverflow)
     DrillState state;
     state.exerciseNumber = 2000000001;
     state.errorCount = 1000000000;
-    state.exerciseType = 1;
+    state.exerciseType = ExerciseType::Addition;
     state.numberLimit = 10;
     runReport(state, scripted.console);
     EXPECT_EQ(state.errorPercentage, 50);
