@@ -1,5 +1,6 @@
 // The real drill binary, started in a fresh directory and driven through a pipe and through
 // a pseudo-terminal.
+#include "expected_kind_menu.h"
 #include "temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +17,7 @@
 
 namespace {
 
-const std::string kindMenu = "Welche Art von Gleichungen willst du l\xc3\xb6sen?\n\n"
-                             "1 : Addition........(+)\n2 : Subtraktion.....(-)\n"
-                             "3 : Multiplikation..(\xc2\xb7)\n4 : Division........(:)\n"
-                             "5 : Quadrieren......(x\xc2\xb2)\n6 : Quadratwurzeln..(\xc2\xb2/)\n\n"
-                             "Artnummer: ";
+const std::string kindMenu = expectedKindMenu;
 const std::string levelMenu = "------------\n\nWelche Schwierigkeitsstufe?\n\n"
                               "1 : Zahlen 0-10\n2 : Zahlen 0-25\n3 : Zahlen 0-100\n"
                               "4 : Zahlen 0-1000\n5 : Zahlen 0-10000\n\nStufe: "

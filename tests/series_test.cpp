@@ -51,6 +51,7 @@ TEST(Series, WritesEachKindOfExerciseAndKnowsItsAnswer)
     }
 }
 
+// The scripted clock moves on by one second with the answer "1" read.
 TEST(Series, SeedsFromTheClockBeforeEveryExerciseOnly)
 {
     ScriptedConsole scripted("1\n12345\n", {0, 2, 4, 2, 4, 3, 1, 5});
@@ -58,7 +59,7 @@ TEST(Series, SeedsFromTheClockBeforeEveryExerciseOnly)
     state.exerciseType = ExerciseType::Division;
     state.numberLimit = 10;
     runSeries(state, scripted.console);
-    EXPECT_EQ(scripted.seeds, (std::vector<unsigned>{1700000000u, 1700000000u}));
+    EXPECT_EQ(scripted.seeds, (std::vector<unsigned>{1700000000u, 1700000001u}));
     EXPECT_EQ(scripted.output.str(), "Nr.1:   8 : 2 = FALSCH!!!  Bisher 1 Fehler!\n\n"
                                      "Nr.2:   15 : 3 = \n");
 }

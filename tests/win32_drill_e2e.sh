@@ -15,7 +15,8 @@ rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
 
-source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+tests=$(realpath "$(dirname "${BASH_SOURCE[0]}")")
+source "$tests/test_lib.sh"
 keep_going=1
 
 # Compares a file with the expected bytes and shows both, made visible, when they differ.
@@ -57,11 +58,8 @@ wait_for() { # FILE TEXT COUNT PID
 # The texts in code page 850 with CR LF line ends, as a redirected drill.exe writes them.
 eol=$'\r\n'
 banner="** Quembrolavintesmoraldix **${eol}-----------------------------${eol}Name: "
-kind_menu="Welche Art von Gleichungen willst du l"$'\x94'"sen?${eol}${eol}"
-kind_menu+="1 : Addition........(+)${eol}2 : Subtraktion.....(-)${eol}"
-kind_menu+="3 : Multiplikation..("$'\xfa'")${eol}4 : Division........(:)${eol}"
-kind_menu+="5 : Quadrieren......(x"$'\xfd'")${eol}6 : Quadratwurzeln..("$'\xfd'"/)${eol}${eol}"
-kind_menu+="Artnummer: "
+kind_menu=$(tail -n +2 "$tests/kind_menu.txt" | iconv -f UTF-8 -t CP850)
+kind_menu=${kind_menu//$'\n'/$eol}
 kind_rule="------------${eol}${eol}"
 level_menu="Welche Schwierigkeitsstufe?${eol}${eol}1 : Zahlen 0-10${eol}2 : Zahlen 0-25${eol}"
 level_menu+="3 : Zahlen 0-100${eol}4 : Zahlen 0-1000${eol}5 : Zahlen 0-10000${eol}${eol}Stufe: "
