@@ -3,6 +3,7 @@
 
 #include "drill_console.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,4 +20,5 @@ void writeLine(DrillConsole& console, std::string_view text); // the text, then 
 ReadResult readWholeNumber(DrillConsole& console, std::int32_t& number);
 
 // Reads one whole line, or what is left before the end of input; a trailing CR is dropped.
-void readWholeLine(DrillConsole& console, std::string& line);
+// Keeps at most maxBytes bytes of it: the rest of the line is read and dropped as it comes.
+void readWholeLine(DrillConsole& console, std::string& line, std::size_t maxBytes);

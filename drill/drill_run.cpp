@@ -4,6 +4,7 @@
 #include "console_io.h"
 #include "drill_log.h"
 #include "drill_texts.h"
+#include "learner_name.h"
 #include "menu.h"
 #include "report.h"
 #include "series.h"
@@ -16,7 +17,7 @@ void runDrill(DrillState& state, DrillConsole& console)
     appendStartRecord(state.startTime);
 
     writeText(console, texts::namePrompt);
-    readWholeLine(console, state.name);
+    readName(console, state.name);
     state.nameEntryTime = formatTimeText(console.now());
     appendNameEntryRecord(state.nameEntryTime);
 

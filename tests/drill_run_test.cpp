@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -178,4 +179,48 @@ TEST(DrillRun, TakesEachTimeAtItsMomentAndKeepsNameAndStartTime)
         asStoredInLog(startRecord(timeAfter(typed, "")) + nameEntryRecord(timeAfter(typed, "\n")) +
                       seriesRecord("Max Moritz", 1, 10, 1, 1, 0, timeAfter(typed, "12345")) +
                       seriesRecord("Max Moritz", 2, 25, 6, 1, 1, timeAfter(typed, "9\n12345"))));
+}
+
+// Whatever the name's line holds, the stored name is one log line of at most 4096 bytes, shown
+// as stored in the report; a UTF-8 character is never cut in two.
+TEST(DrillRun, StoresANameBoundedAndFreeOfControlBytes)
+{
+    const std::string a4093(4093, 'a');
+    const std::string a4094 = a4093 + "a";
+    const std::string a4095 = a4094 + "a";
+    const std::string a4096 = a4095 + "a";
+    struct Case {
+        const char* what;
+        std::string line; // the name's line as typed, without its LF
+        std::string stored;
+    };
+    const Case cases[] = {
+        {"a forged record", "Eve\rNote:....................1\rAufgaben:............500",
+         "Eve Note:....................1 Aufgaben:............500"},
+        {"NUL, TAB, 0x1F, DEL and a trailing CR",
+         std::string("A\0B\t\x1f\x7f"
+                     "C\r",
+                     8),
+         "A B   C"},
+        {"bytes from 0x80 up stay", "J\xc3\xb6rg \x80\xff", "J\xc3\xb6rg \x80\xff"},
+        {"exactly at the bound, CR after it", a4096 + "\r", a4096},
+        {"beyond the bound", a4096 + "bcdefgh", a4096},
+        {"a two-byte character across the bound", a4095 + "\xc3\xa4", a4095},
+        {"a two-byte character at the bound", a4094 + "\xc3\xa4z", a4094 + "\xc3\xa4"},
+        {"a four-byte character across the bound", a4093 + "\xf0\x9f\x98\x80", a4093},
+        {"no UTF-8 across the bound", a4095 + "\xc3z", a4095 + "\xc3"},
+        {"a CR inside the kept bytes", a4095 + "\rb", a4095 + " "},
+    };
+    for (const Case& c : cases) {
+        TempDirectory directory;
+        ScriptedConsole scripted(c.line + "\n1 1\n5\n12345\n", {2, 3, 0, 0});
+        DrillState state;
+        runDrill(state, scripted.console);
+        EXPECT_EQ(state.name, c.stored) << c.what;
+        EXPECT_NE(scripted.output.str().find("\nName: " + c.stored + "    Note: 1\n"),
+                  std::string::npos)
+            << c.what;
+        const std::string log = directory.read("tovu");
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 10) << c.what;
+    }
 }

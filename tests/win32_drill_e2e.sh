@@ -160,22 +160,27 @@ pipe)
     ;;
 names)
     # The name as typed, in UTF-8 or in the console's code page: shown in code page 850 where
-    # it is UTF-8, byte for byte otherwise; logged exactly as typed, without the CR.
-    while IFS='|' read -r what typed shown; do
+    # it is UTF-8, byte for byte otherwise; logged as typed, without the CR. Control bytes are
+    # stored as blanks (logged defaults to typed), so the series record keeps its eight lines.
+    while IFS='|' read -r what typed shown logged; do
         typed=$(printf '%b' "$typed")
         shown=$(printf '%b' "$shown")
+        logged=$(printf '%b' "${logged:-$typed}")
         rm -f tovu
         run_from_file "${typed}"$'\r\n3 1\n-1\n'
         [ "$(count_lines output "Name: ${shown}    Note: 6"$'\r')" -eq 1 ] ||
             fail "$what: the report does not show the name as $(printf '%s' "$shown" | od -An -c)"
-        [ "$(count_lines tovu "Name:..................${typed}"$'\r')" -eq 1 ] ||
-            fail "$what: the log does not hold the name as typed"
+        [ "$(count_lines tovu "Name:..................${logged}"$'\r')" -eq 1 ] ||
+            fail "$what: the log does not hold the name as $(printf '%s' "$logged" | od -An -c)"
+        [ "$(wc -l <tovu)" -eq 10 ] || fail "$what: the log is not 10 lines long"
     done <<'NAMES'
 UTF-8 umlaut|J\xc3\xb6rg|J\x94rg
 code page 850 umlaut|J\x94rg|J\x94rg
 UTF-8 accent and a stray byte|Ren\xc3\xa9 \xff|Ren\x82 \xff
 blanks kept|Anna Lena  Berg|Anna Lena  Berg
 a cut-off UTF-8 sequence at the end|Zo\xc3|Zo\xc3
+a forged record|Eve\rNote:....1\rAufgaben:...500|Eve Note:....1 Aufgaben:...500|Eve Note:....1 Aufgaben:...500
+control bytes and DEL|A\x01B\x1b\x7fC\tD|A B  C D|A B  C D
 NAMES
     ;;
 console)
