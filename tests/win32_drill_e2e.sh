@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # drill.exe end to end under Wine: the exact code page 850 bytes of whole dialogues read from a
 # file and from a pipe, the learner's name as shown and as logged, the characters on a real
-# console whatever its code page, and the log's records with CR LF line ends.
-# Usage: win32_drill_e2e.sh file|pipe|names|console DRILL_EXE WORK_DIRECTORY
+# console whatever its code page, the log's records with CR LF line ends, and a FIFO as the log.
+# Usage: win32_drill_e2e.sh file|pipe|names|console|fifo DRILL_EXE WORK_DIRECTORY
 # (WINEPREFIX and Wine's quiet settings come from CTest.)
 set -euo pipefail
 run=$1
@@ -228,6 +228,22 @@ SCREEN
     [ "$(count_lines tovu $'Name:..................J\xf6rg\r')" -eq 1 ] ||
         fail "the log does not hold the name in the console's code page 1252"
     [ "$failures" -eq 0 ] || cat screen
+    ;;
+fifo)
+    # A FIFO as the log, never opened for reading, then held open but full: drill.exe neither
+    # waits for a reader nor for room, loses its records, and the dialogue goes on.
+    for holder in none full; do
+        rm -f tovu
+        mkfifo tovu
+        if [ "$holder" = full ]; then
+            exec 3<>tovu
+            dd if=/dev/zero of=tovu bs=4096 count=16 oflag=nonblock status=none 2>/dev/null || true
+        fi
+        run_from_file $'Eva\n3 1\n-1\n12345\n'
+        [ "$(count_in output "Name: Eva    Note: 6")" -eq 1 ] ||
+            fail "FIFO $holder: the dialogue did not go on to the report"
+        if [ "$holder" = full ]; then exec 3>&-; fi
+    done
     ;;
 *)
     echo "unknown run '$run'" >&2
