@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
+#include <iostream>
 #include <streambuf>
 #include <string>
 
@@ -148,10 +149,15 @@ private:
 
 } // namespace
 
-std::ostream& openConsoleOutput()
+std::istream& openConsoleInput()
 {
     // Text mode: CR LF arrives as LF, and Ctrl+Z on the console ends the input.
     _setmode(_fileno(stdin), _O_TEXT);
+    return std::cin;
+}
+
+std::ostream& openConsoleOutput()
+{
     static ConsoleOutputBuffer buffer;
     static std::ostream out(&buffer);
     return out;
