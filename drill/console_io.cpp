@@ -39,6 +39,12 @@ void writeEndOfLine(DrillConsole& console)
     console.out << '\n' << std::flush;
 }
 
+void writeLine(DrillConsole& console, std::string_view text)
+{
+    writeText(console, text);
+    writeEndOfLine(console);
+}
+
 ReadResult readWholeNumber(DrillConsole& console, std::int32_t& number)
 {
     console.out.flush();
@@ -87,12 +93,25 @@ ReadResult readWholeNumber(DrillConsole& console, std::int32_t& number)
     return ReadResult::Number;
 }
 
-void readWholeLine(DrillConsole& console, std::string& line)
+void readWholeLine(DrillConsole& console, std::string& line, std::size_t maxBytes)
 {
     console.out.flush();
     line.clear();
-    std::getline(console.in, line);
+    std::istream& in = console.in;
+    using Traits = std::istream::traits_type;
+    // One byte beyond the bound is kept for a moment: it may be the CR that ends the line.
+    bool longer = false;
+    for (int c = in.get(); c != Traits::eof() && c != '\n'; c = in.get()) {
+        if (line.size() > maxBytes) {
+            longer = true;
+            discardRestOfLine(in);
+            break;
+        }
+        line += Traits::to_char_type(c);
+    }
     // A line typed on a Windows console or read from a Windows file ends in CR LF.
-    if (!line.empty() && line.back() == '\r')
+    if (!longer && !line.empty() && line.back() == '\r')
         line.pop_back();
+    if (line.size() > maxBytes)
+        line.resize(maxBytes);
 }

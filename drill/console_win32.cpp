@@ -2,6 +2,8 @@
 // pipe as code page 850 bytes; the pause is the command interpreter's PAUSE.
 #include "console_platform.h"
 
+#include "utf8.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
+#include <iostream>
 #include <streambuf>
 #include <string>
 
@@ -17,38 +20,6 @@ namespace {
 
 // The code page of the drill's texts in a redirected output, whatever the system's setting.
 constexpr UINT redirectedCodePage = 850;
-
-// The length of the well-formed UTF-8 sequence that starts at bytes[0]; 0 when the byte starts
-// none. When the bytes end inside a sequence that may still turn out well-formed, the answer
-// is the full length, larger than available.
-std::size_t utf8SequenceLength(const unsigned char* bytes, std::size_t available)
-{
-    const unsigned lead = bytes[0];
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned low = 0x80; // the range of the second byte, narrowed for some leads
-    unsigned high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length && i < available; ++i) {
-        const unsigned next = bytes[i];
-        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
-            return 0;
-    }
-    return length;
-}
 
 // Buffers the dialogue's bytes and, at every flush, hands them to the console or the file.
 class ConsoleOutputBuffer : public std::streambuf {
@@ -178,10 +149,15 @@ private:
 
 } // namespace
 
-std::ostream& openConsoleOutput()
+std::istream& openConsoleInput()
 {
     // Text mode: CR LF arrives as LF, and Ctrl+Z on the console ends the input.
     _setmode(_fileno(stdin), _O_TEXT);
+    return std::cin;
+}
+
+std::ostream& openConsoleOutput()
+{
     static ConsoleOutputBuffer buffer;
     static std::ostream out(&buffer);
     return out;

@@ -4,21 +4,20 @@
 #include "console_io.h"
 #include "drill_log.h"
 #include "drill_texts.h"
+#include "learner_name.h"
 #include "menu.h"
 #include "report.h"
 #include "series.h"
 
 void runDrill(DrillState& state, DrillConsole& console)
 {
-    writeText(console, texts::banner);
-    writeEndOfLine(console);
-    writeText(console, texts::bannerRule);
-    writeEndOfLine(console);
+    writeLine(console, texts::banner);
+    writeLine(console, texts::bannerRule);
     state.startTime = formatTimeText(console.now());
     appendStartRecord(state.startTime);
 
     writeText(console, texts::namePrompt);
-    readWholeLine(console, state.name);
+    readName(console, state.name);
     state.nameEntryTime = formatTimeText(console.now());
     appendNameEntryRecord(state.nameEntryTime);
 

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-enum ExerciseType : std::int32_t {
+// The kinds of exercise as the menu numbers them and the log records them.
+enum class ExerciseType : std::int32_t {
     Addition = 1,
     Subtraction = 2,
     Multiplication = 3,
@@ -19,7 +20,7 @@ inline constexpr std::int32_t SeriesEndAnswer = 12345;
 struct DrillState {
     std::int32_t firstDraw = 0;
     std::int32_t exerciseNumber = 0;
-    std::int32_t exerciseType = 0;
+    ExerciseType exerciseType{}; // none before the first choice
     std::int32_t secondDraw = 0; // holds the dividend of a division
     std::int32_t numberLimit = 0;
     std::int32_t quotient = 0;

@@ -1,5 +1,6 @@
-// Appending a record on Win32: FILE_APPEND_DATA and a single WriteFile, so every record lands
-// whole at the true end of the file even while another drill appends or a viewer reads.
+// Appending a record on Win32: FILE_APPEND_DATA and one WriteFile (more only where the system
+// writes less), so every record lands whole at the true end of the file even while another
+// drill appends or a viewer reads.
 #include "log_append.h"
 
 #include <windows.h>
@@ -21,9 +22,17 @@ bool appendToFile(const char* path, std::string_view record)
                                     nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    DWORD written = 0;
-    const bool whole =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
-    return CloseHandle(file) && whole;
+    // Only a disk file is written: under Wine "tovu" may be a FIFO, whose writes can wait for
+    // ever, and none can be made to give up.
+    const bool diskFile = GetFileType(file) == FILE_TYPE_DISK;
+    std::size_t done = 0;
+    while (diskFile && done < bytes.size()) {
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written,
+                       nullptr) ||
+            written == 0)
+            break;
+        done += written;
+    }
+    return CloseHandle(file) && done == bytes.size();
 }

@@ -6,13 +6,12 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <iostream>
 
 int main()
 {
     DrillState state;
     DrillConsole console{
-        std::cin,
+        openConsoleInput(),
         openConsoleOutput(),
         pauseForKey,
         [] { return std::time(nullptr); },

@@ -5,36 +5,49 @@
 #include "drill_rules.h"
 #include "drill_texts.h"
 
+#include <span>
+
 namespace {
 
 enum class Choice { Valid, Rejected, EndOfInput };
 
-Choice readChoice(DrillState& state, DrillConsole& console, std::int32_t highest)
-{
-    switch (readWholeNumber(console, state.lastInput)) {
-    case ReadResult::EndOfInput:
-        return Choice::EndOfInput;
-    case ReadResult::NotANumber:
-        return Choice::Rejected;
-    case ReadResult::Number:
-        break;
-    }
-    return state.lastInput >= 1 && state.lastInput <= highest ? Choice::Valid : Choice::Rejected;
-}
+// One question of the menu: its options, its prompt, and the rule under the answer.
+struct Question {
+    std::string_view question;
+    std::span<const std::string_view> options;
+    std::string_view prompt;
+    std::string_view rule;
+};
 
-void writeLines(DrillConsole& console, const auto& lines)
+const Question kindQuestion{texts::kindQuestion, texts::kindOptions, texts::kindPrompt,
+                            texts::kindRule};
+const Question levelQuestion{texts::levelQuestion, texts::levelOptions, texts::levelPrompt,
+                             texts::levelRule};
+
+// Asks one question and reads the answer into the last input; valid are 1 to the number of
+// options. At the end of input nothing more is written.
+Choice ask(const Question& question, DrillState& state, DrillConsole& console)
 {
-    for (std::string_view line : lines) {
-        writeText(console, line);
-        writeEndOfLine(console);
-    }
+    writeLine(console, question.question);
     writeEndOfLine(console);
+    for (std::string_view option : question.options)
+        writeLine(console, option);
+    writeEndOfLine(console);
+    writeText(console, question.prompt);
+    const ReadResult read = readWholeNumber(console, state.lastInput);
+    if (read == ReadResult::EndOfInput)
+        return Choice::EndOfInput;
+    writeLine(console, question.rule);
+    writeEndOfLine(console);
+    const auto highest = static_cast<std::int32_t>(question.options.size());
+    const bool valid =
+        read == ReadResult::Number && state.lastInput >= 1 && state.lastInput <= highest;
+    return valid ? Choice::Valid : Choice::Rejected;
 }
 
 void rejectChoice(DrillConsole& console)
 {
-    writeText(console, texts::invalidChoice);
-    writeEndOfLine(console);
+    writeLine(console, texts::invalidChoice);
     writeEndOfLine(console);
     console.pause(console.out);
     writeEndOfLine(console);
@@ -43,37 +56,17 @@ void rejectChoice(DrillConsole& console)
 // One pass through both questions; Rejected sends the learner back to the first.
 Choice askOnce(DrillState& state, DrillConsole& console)
 {
-    writeText(console, texts::kindQuestion);
-    writeEndOfLine(console);
-    writeEndOfLine(console);
-    writeLines(console, texts::kindOptions);
-    writeText(console, texts::kindPrompt);
-    const Choice kind = readChoice(state, console, 6);
-    if (kind == Choice::EndOfInput)
+    const Choice kind = ask(kindQuestion, state, console);
+    if (kind != Choice::Valid)
         return kind;
-    writeText(console, texts::kindRule);
-    writeEndOfLine(console);
-    writeEndOfLine(console);
-    if (kind == Choice::Rejected)
-        return kind;
-    state.exerciseType = state.lastInput;
+    state.exerciseType = static_cast<ExerciseType>(state.lastInput);
 
-    writeText(console, texts::levelQuestion);
-    writeEndOfLine(console);
-    writeEndOfLine(console);
-    writeLines(console, texts::levelOptions);
-    writeText(console, texts::levelPrompt);
-    const Choice level = readChoice(state, console, 5);
+    const Choice level = ask(levelQuestion, state, console);
     if (level == Choice::EndOfInput)
         return level;
-    writeText(console, texts::levelRule);
-    writeEndOfLine(console);
-    writeEndOfLine(console);
     // The hints come before the level is judged, so they show even when it is rejected.
-    writeText(console, texts::endHint);
-    writeEndOfLine(console);
-    writeText(console, texts::greeting);
-    writeEndOfLine(console);
+    writeLine(console, texts::endHint);
+    writeLine(console, texts::greeting);
     writeEndOfLine(console);
     if (level == Choice::Valid)
         state.numberLimit = numberLimitForLevel(state.lastInput);

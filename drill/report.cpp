@@ -20,25 +20,22 @@ void runReport(DrillState& state, DrillConsole& console)
     writeNumber(console, answered);
     writeText(console, texts::countExercises);
     writeNumber(console, state.errorCount);
-    writeText(console, texts::countErrors);
-    writeEndOfLine(console);
+    writeLine(console, texts::countErrors);
 
     state.errorPercentage = errorPercentage(state.errorCount, answered);
     writeText(console, texts::percentOpening);
     writeNumber(console, state.errorPercentage);
-    writeText(console, texts::percentClosing);
-    writeEndOfLine(console);
+    writeLine(console, texts::percentClosing);
     writeEndOfLine(console);
 
     state.grade = gradeForPercentage(state.errorPercentage);
     writeText(console, texts::reportName);
     writeText(console, state.name);
-    writeText(console, texts::gradeLines[state.grade - 1]);
-    writeEndOfLine(console);
+    writeLine(console, texts::gradeLines[state.grade - 1]);
 
     state.seriesEndTime = formatTimeText(console.now());
-    appendSeriesRecord(state.name, state.exerciseType, state.numberLimit, state.grade, answered,
-                       state.errorCount, state.seriesEndTime);
+    appendSeriesRecord(state.name, static_cast<std::int32_t>(state.exerciseType), state.numberLimit,
+                       state.grade, answered, state.errorCount, state.seriesEndTime);
     console.pause(console.out);
     writeEndOfLine(console);
     writeEndOfLine(console);

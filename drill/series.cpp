@@ -24,8 +24,7 @@ void judgeAnswer(DrillState& state, DrillConsole& console)
         writeText(console, texts::wrong);
     }
     writeNumber(console, state.errorCount);
-    writeText(console, texts::errorsSoFar);
-    writeEndOfLine(console);
+    writeLine(console, texts::errorsSoFar);
     writeEndOfLine(console);
 }
 
@@ -37,7 +36,7 @@ void drawExercise(DrillState& state, DrillConsole& console)
     state.firstDraw = draw(state, console);
     state.secondDraw = draw(state, console);
     ++state.exerciseNumber;
-    if (state.exerciseType != Division)
+    if (state.exerciseType != ExerciseType::Division)
         return;
     state.quotient = draw(state, console);
     // Never divide by 0: redraw from the running generator, without a new seed.
@@ -48,63 +47,66 @@ void drawExercise(DrillState& state, DrillConsole& console)
     state.secondDraw = state.quotient * state.firstDraw;
 }
 
-std::string composeExercise(DrillState& state)
+Exercise composeExercise(const DrillState& state)
 {
     const std::string first = std::to_string(state.firstDraw);
     const std::string second = std::to_string(state.secondDraw);
-    std::string line(texts::exerciseNumber);
-    line += std::to_string(state.exerciseNumber);
-    if (state.exerciseType == SquareRoot) {
-        state.expectedAnswer = state.firstDraw;
-        line += texts::rootOf;
-        line += std::to_string(state.firstDraw * state.firstDraw);
+    Exercise exercise{std::string(texts::exerciseNumber) + std::to_string(state.exerciseNumber)};
+    std::string& line = exercise.line;
+    if (state.exerciseType == ExerciseType::SquareRoot) {
+        exercise.expectedAnswer = state.firstDraw;
+        line.append(texts::rootOf).append(std::to_string(state.firstDraw * state.firstDraw));
         line += texts::equals;
-        return line;
+        return exercise;
     }
     line += texts::exerciseGap;
     std::string_view operation = texts::plus;
     std::string_view left = first;
     std::string_view right = second;
     switch (state.exerciseType) {
-    case Addition:
-        state.expectedAnswer = state.firstDraw + state.secondDraw;
+    case ExerciseType::Addition:
+        exercise.expectedAnswer = state.firstDraw + state.secondDraw;
         break;
-    case Subtraction:
+    case ExerciseType::Subtraction:
         // The larger number comes first, so results are never negative.
         operation = texts::minus;
         if (state.firstDraw < state.secondDraw)
             std::swap(left, right);
-        state.expectedAnswer = std::abs(state.firstDraw - state.secondDraw);
+        exercise.expectedAnswer = std::abs(state.firstDraw - state.secondDraw);
         break;
-    case Multiplication:
+    case ExerciseType::Multiplication:
         operation = texts::times;
-        state.expectedAnswer = state.firstDraw * state.secondDraw;
+        exercise.expectedAnswer = state.firstDraw * state.secondDraw;
         break;
-    case Division:
+    case ExerciseType::Division:
         operation = texts::dividedBy;
         std::swap(left, right);
-        state.expectedAnswer = state.quotient;
+        exercise.expectedAnswer = state.quotient;
         break;
-    case Squaring:
-        state.expectedAnswer = state.firstDraw * state.firstDraw;
-        return line + first + std::string(texts::squared);
+    case ExerciseType::Squaring:
+        exercise.expectedAnswer = state.firstDraw * state.firstDraw;
+        line.append(first).append(texts::squared);
+        return exercise;
+    case ExerciseType::SquareRoot:
+        break;
     }
-    return line.append(left).append(operation).append(right).append(texts::equals);
+    line.append(left).append(operation).append(right).append(texts::equals);
+    return exercise;
 }
 
 bool runSeries(DrillState& state, DrillConsole& console)
 {
     for (;;) {
         drawExercise(state, console);
-        const std::string exercise = composeExercise(state);
+        const Exercise exercise = composeExercise(state);
+        state.expectedAnswer = exercise.expectedAnswer;
         ReadResult read;
         for (;;) {
-            writeText(console, exercise);
+            writeText(console, exercise.line);
             read = readWholeNumber(console, state.lastInput);
             if (read != ReadResult::NotANumber)
                 break;
-            writeText(console, texts::notAWholeNumber);
-            writeEndOfLine(console);
+            writeLine(console, texts::notAWholeNumber);
         }
         // 12345 is checked first, so it ends the series even as the right result.
         if (read == ReadResult::EndOfInput || state.lastInput == SeriesEndAnswer) {

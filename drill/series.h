@@ -4,13 +4,20 @@
 #include "drill_console.h"
 #include "drill_state.h"
 
+#include <cstdint>
 #include <string>
 
 // Seeds the generator, draws the numbers of the next exercise and counts it.
 void drawExercise(DrillState& state, DrillConsole& console);
 
-// The exercise line for the numbers in the state; sets the expected answer.
-std::string composeExercise(DrillState& state);
+// What the learner is shown of one exercise, and the answer that is right.
+struct Exercise {
+    std::string line;
+    std::int32_t expectedAnswer = 0;
+};
+
+// The exercise for the numbers drawn into the state.
+Exercise composeExercise(const DrillState& state);
 
 // Runs one series. False when the input ended; the series then ends as if by 12345.
 bool runSeries(DrillState& state, DrillConsole& console);

@@ -88,19 +88,20 @@ TEST(ConsoleReads, FlushThePromptBeforeWaiting)
         std::int32_t number = 0;
         std::string line;
         if (wholeLine)
-            readWholeLine(console, line);
+            readWholeLine(console, line, 100);
         else
             readWholeNumber(console, number);
         EXPECT_GE(counter.flushes, 1) << (wholeLine ? "line" : "number");
     }
 }
 
-TEST(ReadWholeLine, KeepsTheLineWholeAndDropsItsEnd)
+TEST(ReadWholeLine, KeepsTheLineUpToItsBoundAndDropsItsEnd)
 {
     struct Case {
         const char* typed;
         std::string first;
         std::string second;
+        std::size_t maxBytes = 100;
     };
     const Case cases[] = {
         {"Anna Lena\nrest\n", "Anna Lena", "rest"},
@@ -110,13 +111,17 @@ TEST(ReadWholeLine, KeepsTheLineWholeAndDropsItsEnd)
         {"M\xc3\xbcller\n", "M\xc3\xbcller", ""},
         {"Anna", "Anna", ""},
         {"", "", ""},
+        {"Anna Lena\nrest\n", "Anna", "rest", 4},
+        {"Anna\r\nrest\n", "Anna", "rest", 4},
+        {"Ann\r\r\nrest\n", "Ann\r", "rest", 4},
+        {"Anna Lena", "Anna", "", 4},
     };
     for (const Case& c : cases) {
         ScriptedConsole scripted(c.typed);
         std::string first = "stale";
         std::string second = "stale";
-        readWholeLine(scripted.console, first);
-        readWholeLine(scripted.console, second);
+        readWholeLine(scripted.console, first, c.maxBytes);
+        readWholeLine(scripted.console, second, c.maxBytes);
         EXPECT_EQ(first, c.first) << "typed: " << c.typed;
         EXPECT_EQ(second, c.second) << "typed: " << c.typed;
     }

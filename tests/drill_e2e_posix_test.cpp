@@ -1,26 +1,28 @@
 // The real drill binary, started in a fresh directory and driven through a pipe and through
 // a pseudo-terminal.
+#include "expected_kind_menu.h"
 #include "temp_directory.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <regex>
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
-const std::string kindMenu = "Welche Art von Gleichungen willst du l\xc3\xb6sen?\n\n"
-                             "1 : Addition........(+)\n2 : Subtraktion.....(-)\n"
-                             "3 : Multiplikation..(\xc2\xb7)\n4 : Division........(:)\n"
-                             "5 : Quadrieren......(x\xc2\xb2)\n6 : Quadratwurzeln..(\xc2\xb2/)\n\n"
-                             "Artnummer: ";
+const std::string kindMenu = expectedKindMenu;
 const std::string levelMenu = "------------\n\nWelche Schwierigkeitsstufe?\n\n"
                               "1 : Zahlen 0-10\n2 : Zahlen 0-25\n3 : Zahlen 0-100\n"
                               "4 : Zahlen 0-1000\n5 : Zahlen 0-10000\n\nStufe: "
@@ -33,10 +35,30 @@ const std::string pausePrompt = "Dr\xc3\xbc"
 struct Finished {
     std::string output;
     int exitCode = -1;
+    long peakKilobytes = 0; // the most memory drill held
 };
 
-// Runs drill with the given bytes on its standard input, through a pipe.
-Finished runThroughPipe(const std::string& input)
+int exitCodeOf(int status)
+{
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// In a child about to become drill: signals as a shell leaves them, no core files, and never
+// a hung test run.
+void execDrill()
+{
+    signal(SIGPIPE, SIG_DFL);
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    alarm(30);
+    execl(DRILL_BINARY, "drill", static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+// Runs drill with the given bytes on its standard input, through a pipe, after as many NUL
+// bytes as asked, written a block at a time. Unread, its output pipe is closed at once, as
+// `drill | head -1` soon does.
+Finished runThroughPipe(const std::string& input, bool readOutput = true, int zeroBlocks = 0)
 {
     int toChild[2];
     int fromChild[2];
@@ -48,25 +70,67 @@ Finished runThroughPipe(const std::string& input)
         dup2(fromChild[1], 1);
         close(toChild[1]);
         close(fromChild[0]);
-        alarm(20); // never hang a test run
-        execl(DRILL_BINARY, "drill", static_cast<char*>(nullptr));
-        _exit(127);
+        execDrill();
     }
     close(toChild[0]);
     close(fromChild[1]);
+    if (!readOutput)
+        close(fromChild[0]);
     signal(SIGPIPE, SIG_IGN);
+    const std::string zeros(1 << 16, '\0');
+    for (int block = 0; block < zeroBlocks; ++block)
+        (void)!write(toChild[1], zeros.data(), zeros.size());
     (void)!write(toChild[1], input.data(), input.size());
     close(toChild[1]);
     Finished finished;
     char chunk[4096];
     ssize_t got;
-    while ((got = read(fromChild[0], chunk, sizeof chunk)) > 0)
+    while (readOutput && (got = read(fromChild[0], chunk, sizeof chunk)) > 0)
         finished.output.append(chunk, static_cast<std::size_t>(got));
-    close(fromChild[0]);
+    if (readOutput)
+        close(fromChild[0]);
     int status = 0;
-    waitpid(child, &status, 0);
-    finished.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    finished.exitCode = exitCodeOf(status);
+    finished.peakKilobytes = usage.ru_maxrss;
     return finished;
+}
+
+// Reports the terminal's settings on it, as "[stopped: echo on, canonical]".
+void reportTerminal(const char* moment)
+{
+    termios settings{};
+    tcgetattr(STDIN_FILENO, &settings);
+    const std::string report = std::string("[") + moment + ": echo " +
+                               ((settings.c_lflag & ECHO) != 0 ? "on" : "off") +
+                               ((settings.c_lflag & ICANON) != 0 ? ", canonical]\n" : ", raw]\n");
+    (void)!write(STDOUT_FILENO, report.data(), report.size());
+}
+
+// The child on the terminal stands in for a shell: it runs drill as a job of its own, which
+// the terminal may stop, resumes it as `fg` would, and reports the terminal's settings each
+// time drill stops and when it ends. It ends with drill's exit code.
+[[noreturn]] void runDrillAsJob()
+{
+    alarm(40);
+    const pid_t drill = fork();
+    if (drill == 0) {
+        setpgid(0, 0);
+        signal(SIGTTOU, SIG_IGN);
+        tcsetpgrp(STDIN_FILENO, getpid());
+        signal(SIGTTOU, SIG_DFL);
+        execDrill();
+    }
+    signal(SIGHUP, SIG_IGN); // outlive a closed terminal, to hand on drill's exit code
+    setpgid(drill, drill);
+    int status = 0;
+    while (waitpid(drill, &status, WUNTRACED) == drill && WIFSTOPPED(status)) {
+        reportTerminal("stopped");
+        kill(drill, SIGCONT);
+    }
+    reportTerminal("ended");
+    _exit(exitCodeOf(status));
 }
 
 // The drill on a pseudo-terminal, read as the learner would see it.
@@ -75,11 +139,8 @@ public:
     TerminalSession()
     {
         pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
-        if (pid_ == 0) {
-            alarm(30);
-            execl(DRILL_BINARY, "drill", static_cast<char*>(nullptr));
-            _exit(127);
-        }
+        if (pid_ == 0)
+            runDrillAsJob();
     }
     ~TerminalSession()
     {
@@ -87,7 +148,7 @@ public:
             kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
         }
-        close(master_);
+        hangUp();
     }
 
     // Reads until text has appeared after the last match, or the time runs out.
@@ -108,6 +169,16 @@ public:
         }
     }
 
+    // The next count bytes after the last match, exactly; fewer when no more come.
+    std::string following(std::size_t count)
+    {
+        while (seen_.size() < consumed_ + count && readSome(10000)) {
+        }
+        const std::string next = seen_.substr(consumed_, count);
+        consumed_ += next.size();
+        return next;
+    }
+
     // What arrives within a short quiet period after the last match.
     std::string drain(int milliseconds)
     {
@@ -119,12 +190,40 @@ public:
     const std::string& seen() const { return seen_; }
     void type(const std::string& keys) { (void)!write(master_, keys.data(), keys.size()); }
 
+    // Sends a signal to drill, the terminal's foreground job.
+    void signalDrill(int signal)
+    {
+        const pid_t job = tcgetpgrp(master_);
+        ASSERT_GT(job, 1);
+        kill(-job, signal);
+    }
+
+    // True once the pause has taken the terminal out of echo and canonical mode.
+    bool waitForRawMode()
+    {
+        for (int tries = 0; tries < 1000; ++tries) {
+            termios settings{};
+            if (tcgetattr(master_, &settings) == 0 && (settings.c_lflag & (ECHO | ICANON)) == 0)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+    // Closes the terminal, as closing its window does.
+    void hangUp()
+    {
+        if (master_ >= 0)
+            close(master_);
+        master_ = -1;
+    }
+
     int waitForExit()
     {
         drain(200);
         int status = 0;
         waitpid(pid_, &status, 0);
-        exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        exitCode_ = exitCodeOf(status);
         return exitCode_;
     }
 
@@ -132,7 +231,7 @@ private:
     bool readSome(int milliseconds)
     {
         pollfd ready{master_, POLLIN, 0};
-        if (poll(&ready, 1, milliseconds) <= 0)
+        if (master_ < 0 || poll(&ready, 1, milliseconds) <= 0)
             return false;
         char chunk[4096];
         const ssize_t got = read(master_, chunk, sizeof chunk);
@@ -216,15 +315,177 @@ TEST(DrillOnTerminal, ThePauseWaitsForARealKeyAndLeavesTypedAheadInput)
     drill.type(std::to_string(product) + "\n");
     ASSERT_TRUE(drill.waitFor("RICHTIG!!! Bisher 0 Fehler!"));
 
-    // 12345 ends the series; the rest of the line stays for the menu, not for the pause.
+    // 12345 ends the series; the rest of the line stays for the menu, not for the pause. The
+    // series is in the log before the pause, and the pause's key is not echoed.
     drill.type("12345 4 2\n");
     ASSERT_TRUE(drill.waitFor("Name: Max    Note: 1\r\n" + pausePrompt));
+    EXPECT_NE(
+        directory.read("tovu").find("Name:..................Max\nArt:.......................3\n"),
+        std::string::npos);
     EXPECT_EQ(drill.drain(500), "") << "the pause did not wait for a key";
     drill.type("x");
-    ASSERT_TRUE(drill.waitFor("\r\n\r\n\r\n" + onTerminal(kindMenu) + "------------"));
+    const std::string next = "\r\n\r\n\r\n" + onTerminal(kindMenu) + "------------";
+    EXPECT_EQ(drill.following(next.size()), next);
     ASSERT_TRUE(drill.waitFor("Stufe: --------"));
     ASSERT_TRUE(drill.waitFor("Nr.1:   "));
     drill.type("\x04"); // end of input at the exercise: ends as if by 12345
     EXPECT_EQ(drill.waitForExit(), 0);
     EXPECT_NE(directory.read("tovu").find("Name:..................Max\n"), std::string::npos);
+}
+
+namespace {
+
+// Starts drill on a terminal and brings it to the pause after a rejected kind.
+void toThePause(TerminalSession& drill)
+{
+    ASSERT_TRUE(drill.waitFor("Name: "));
+    drill.type("Jo\n9\n");
+    ASSERT_TRUE(drill.waitFor("ung\xc3\xbcltig.\r\n\r\n" + pausePrompt));
+}
+
+} // namespace
+
+// Arrows and function keys send escape sequences, "ä" two bytes: the pause takes all of them,
+// and what was typed after the key stays for the menu.
+TEST(DrillOnTerminal, ThePauseTakesTheWholeKeyAndNothingAfterIt)
+{
+    struct Case {
+        const char* key;
+        bool alone; // Escape alone is known only by the quiet after it
+    };
+    const Case cases[] = {
+        {"x", false},      {"\x1b[A", false},   {"\x1b[15~", false}, {"\x1b[[E", false},
+        {"\x1bOP", false}, {"\xc3\xa4", false}, {"\x1bx", false},    {"\x1b", true},
+    };
+    const std::string menuAgain = "\r\n\r\n" + onTerminal(kindMenu);
+    const std::string levelAsked = "------------\r\n\r\nWelche Schwierigkeitsstufe?";
+    for (const Case& c : cases) {
+        TempDirectory directory;
+        TerminalSession drill;
+        toThePause(drill);
+        drill.type(c.alone ? std::string(c.key) : c.key + std::string("2 1\n"));
+        EXPECT_EQ(drill.following(menuAgain.size()), menuAgain) << c.key;
+        if (c.alone)
+            drill.type("2 1\n");
+        const std::string echo = c.alone ? "2 1\r\n" : "";
+        EXPECT_EQ(drill.following(echo.size() + levelAsked.size()), echo + levelAsked) << c.key;
+    }
+}
+
+// Each ends drill as it always would, but the terminal echoes and reads lines again first; a
+// hangup is the end of input, so drill ends normally.
+TEST(DrillOnTerminal, SignalsAtThePauseLeaveTheTerminalAsItWas)
+{
+    struct Case {
+        const char* what;
+        const char* typed;
+        int signal;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"Ctrl+C", "\x03", 0, 128 + SIGINT},
+        {"Ctrl+\\", "\x1c", 0, 128 + SIGQUIT},
+        {"SIGTERM", "", SIGTERM, 128 + SIGTERM},
+        {"SIGHUP", "", SIGHUP, 0},
+    };
+    for (const Case& c : cases) {
+        TempDirectory directory;
+        TerminalSession drill;
+        toThePause(drill);
+        drill.type(c.typed);
+        if (c.signal != 0)
+            drill.signalDrill(c.signal);
+        EXPECT_EQ(drill.waitForExit(), c.exitCode) << c.what;
+        EXPECT_NE(drill.seen().find("[ended: echo on, canonical]"), std::string::npos) << c.what;
+    }
+}
+
+TEST(DrillOnTerminal, CtrlZAtThePauseRestoresTheTerminalAndFgWaitsForAKeyAgain)
+{
+    TempDirectory directory;
+    TerminalSession drill;
+    toThePause(drill);
+    drill.type("\x1a");
+    ASSERT_TRUE(drill.waitFor("[stopped: echo on, canonical]\r\n"));
+    ASSERT_TRUE(drill.waitForRawMode());
+    drill.type("x");
+    const std::string next = "\r\n\r\n" + onTerminal(kindMenu);
+    EXPECT_EQ(drill.following(next.size()), next);
+}
+
+// Closing the terminal in the middle of a series reports and logs it as if by 12345. The shell
+// passes the hangup on to drill first, as a real one does.
+TEST(DrillOnTerminal, AClosedTerminalEndsTheSeriesAndLogsIt)
+{
+    TempDirectory directory;
+    TerminalSession drill;
+    ASSERT_TRUE(drill.waitFor("Name: "));
+    drill.type("Jo\n1 1\n-1\n");
+    ASSERT_TRUE(drill.waitFor("FALSCH!!!  Bisher 1 Fehler!\r\n\r\nNr.2:   "));
+    ASSERT_TRUE(drill.waitFor(" = "));
+    drill.signalDrill(SIGHUP);
+    drill.hangUp();
+    EXPECT_EQ(drill.waitForExit(), 0);
+    EXPECT_NE(directory.read("tovu").find("Aufgaben:............1\nFehler:..................1\n"),
+              std::string::npos)
+        << directory.read("tovu");
+}
+
+// Output nobody reads, and a log that is a FIFO, neither end nor stop drill.
+TEST(DrillThroughPipe, GoesOnWhereOutputOrLogCannotBeWritten)
+{
+    struct Case {
+        const char* what;
+        bool readOutput;
+        bool fifo;
+        bool fifoFull; // held open, but never read
+    };
+    const Case cases[] = {
+        {"output closed at once", false, false, false},
+        {"a FIFO as the log, never opened for reading", true, true, false},
+        {"a FIFO as the log, full", true, true, true},
+    };
+    for (const Case& c : cases) {
+        TempDirectory directory;
+        if (c.fifo)
+            mkfifo("tovu", 0666);
+        const int holder = c.fifoFull ? open("tovu", O_RDWR | O_NONBLOCK) : -1;
+        while (holder >= 0 && write(holder, "full", 4) > 0) {
+        }
+        const Finished finished = runThroughPipe("Jo\n1 1\n-1\n12345\n", c.readOutput);
+        EXPECT_EQ(finished.exitCode, 0) << c.what;
+        EXPECT_TRUE(c.fifo || directory.read("tovu").ends_with(std::string(87, '-') + "\n"))
+            << c.what;
+        EXPECT_TRUE(!c.readOutput || finished.output.ends_with(kindMenu + "\n")) << c.what;
+        if (holder >= 0)
+            close(holder);
+    }
+}
+
+// The generator is seeded from the clock: a run in a later second poses other exercises.
+TEST(DrillThroughPipe, PosesOtherExercisesInAnotherSecond)
+{
+    TempDirectory directory;
+    std::string firstExercise[2];
+    for (std::string& exercise : firstExercise) {
+        if (&exercise != firstExercise) {
+            const std::time_t firstEnded = std::time(nullptr);
+            while (std::time(nullptr) <= firstEnded)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        const std::string output = runThroughPipe("Jo\n1 5\n12345\n").output;
+        const std::size_t at = output.find("Nr.1:");
+        ASSERT_NE(at, std::string::npos) << output;
+        exercise = output.substr(at, output.find('\n', at) - at);
+    }
+    EXPECT_NE(firstExercise[0], firstExercise[1]);
+}
+
+// A name line of 128 MiB, as /dev/zero gives one, is read in bounded memory.
+TEST(DrillThroughPipe, ReadsAHugeNameLineInBoundedMemory)
+{
+    TempDirectory directory;
+    const Finished finished = runThroughPipe("\n", true, 2048);
+    EXPECT_EQ(finished.exitCode, 0);
+    EXPECT_LT(finished.peakKilobytes, 64 << 10);
 }

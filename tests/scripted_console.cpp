@@ -9,7 +9,7 @@ ScriptedConsole::ScriptedConsole(const std::string& typed, std::deque<int> numbe
           input,
           output,
           [](std::ostream& out) { out << scriptedPause; },
-          [this] { return clock; },
+          [this] { return scriptedClockStart + static_cast<std::time_t>(bytesRead()); },
           [this](unsigned seed) { seeds.push_back(seed); },
           [this] {
               if (draws.empty()) {
@@ -22,3 +22,9 @@ ScriptedConsole::ScriptedConsole(const std::string& typed, std::deque<int> numbe
           },
       }
 {}
+
+std::size_t ScriptedConsole::bytesRead()
+{
+    // Straight from the buffer: tellg() answers nothing once the input has ended.
+    return static_cast<std::size_t>(input.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
+}

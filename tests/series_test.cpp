@@ -10,7 +10,7 @@ namespace {
 std::string firstExercise(int type, int limit, std::deque<int> draws, DrillState& state)
 {
     ScriptedConsole scripted("12345\n", std::move(draws));
-    state.exerciseType = type;
+    state.exerciseType = static_cast<ExerciseType>(type);
     state.numberLimit = limit;
     runSeries(state, scripted.console);
     EXPECT_TRUE(scripted.draws.empty()) << "not every scripted draw was taken";
@@ -51,14 +51,15 @@ TEST(Series, WritesEachKindOfExerciseAndKnowsItsAnswer)
     }
 }
 
+// The scripted clock moves on by one second with the answer "1" read.
 TEST(Series, SeedsFromTheClockBeforeEveryExerciseOnly)
 {
     ScriptedConsole scripted("1\n12345\n", {0, 2, 4, 2, 4, 3, 1, 5});
     DrillState state;
-    state.exerciseType = Division;
+    state.exerciseType = ExerciseType::Division;
     state.numberLimit = 10;
     runSeries(state, scripted.console);
-    EXPECT_EQ(scripted.seeds, (std::vector<unsigned>{1700000000u, 1700000000u}));
+    EXPECT_EQ(scripted.seeds, (std::vector<unsigned>{1700000000u, 1700000001u}));
     EXPECT_EQ(scripted.output.str(), "Nr.1:   8 : 2 = FALSCH!!!  Bisher 1 Fehler!\n\n"
                                      "Nr.2:   15 : 3 = \n");
 }
@@ -100,7 +101,7 @@ TEST(Series, JudgesAnswersAndEndsOnlyOn12345)
     for (const Case& c : cases) {
         ScriptedConsole scripted(c.typed, c.draws);
         DrillState state;
-        state.exerciseType = Addition;
+        state.exerciseType = ExerciseType::Addition;
         state.numberLimit = 10000;
         EXPECT_TRUE(runSeries(state, scripted.console));
         EXPECT_EQ(scripted.output.str(), c.output);
@@ -114,7 +115,7 @@ TEST(Series, EndsAsIfBy12345WhenTheInputEnds)
     for (const char* typed : {"", "3\n", "3\nabc\n", "3"}) {
         ScriptedConsole scripted(typed, {1, 2, 5, 5});
         DrillState state;
-        state.exerciseType = Addition;
+        state.exerciseType = ExerciseType::Addition;
         state.numberLimit = 10;
         EXPECT_FALSE(runSeries(state, scripted.console)) << typed;
         const std::string output = scripted.output.str();

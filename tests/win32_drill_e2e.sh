@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # drill.exe end to end under Wine: the exact code page 850 bytes of whole dialogues read from a
 # file and from a pipe, the learner's name as shown and as logged, the characters on a real
-# console whatever its code page, and the log's records with CR LF line ends.
-# Usage: win32_drill_e2e.sh file|pipe|names|console DRILL_EXE WORK_DIRECTORY
+# console whatever its code page, the log's records with CR LF line ends, and a FIFO as the log.
+# Usage: win32_drill_e2e.sh file|pipe|names|console|fifo DRILL_EXE WORK_DIRECTORY
 # (WINEPREFIX and Wine's quiet settings come from CTest.)
 set -euo pipefail
 run=$1
@@ -15,7 +15,8 @@ rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
 
-source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+tests=$(realpath "$(dirname "${BASH_SOURCE[0]}")")
+source "$tests/test_lib.sh"
 keep_going=1
 
 # Compares a file with the expected bytes and shows both, made visible, when they differ.
@@ -57,11 +58,8 @@ wait_for() { # FILE TEXT COUNT PID
 # The texts in code page 850 with CR LF line ends, as a redirected drill.exe writes them.
 eol=$'\r\n'
 banner="** Quembrolavintesmoraldix **${eol}-----------------------------${eol}Name: "
-kind_menu="Welche Art von Gleichungen willst du l"$'\x94'"sen?${eol}${eol}"
-kind_menu+="1 : Addition........(+)${eol}2 : Subtraktion.....(-)${eol}"
-kind_menu+="3 : Multiplikation..("$'\xfa'")${eol}4 : Division........(:)${eol}"
-kind_menu+="5 : Quadrieren......(x"$'\xfd'")${eol}6 : Quadratwurzeln..("$'\xfd'"/)${eol}${eol}"
-kind_menu+="Artnummer: "
+kind_menu=$(tail -n +2 "$tests/kind_menu.txt" | iconv -f UTF-8 -t CP850)
+kind_menu=${kind_menu//$'\n'/$eol}
 kind_rule="------------${eol}${eol}"
 level_menu="Welche Schwierigkeitsstufe?${eol}${eol}1 : Zahlen 0-10${eol}2 : Zahlen 0-25${eol}"
 level_menu+="3 : Zahlen 0-100${eol}4 : Zahlen 0-1000${eol}5 : Zahlen 0-10000${eol}${eol}Stufe: "
@@ -162,22 +160,27 @@ pipe)
     ;;
 names)
     # The name as typed, in UTF-8 or in the console's code page: shown in code page 850 where
-    # it is UTF-8, byte for byte otherwise; logged exactly as typed, without the CR.
-    while IFS='|' read -r what typed shown; do
+    # it is UTF-8, byte for byte otherwise; logged as typed, without the CR. Control bytes are
+    # stored as blanks (logged defaults to typed), so the series record keeps its eight lines.
+    while IFS='|' read -r what typed shown logged; do
         typed=$(printf '%b' "$typed")
         shown=$(printf '%b' "$shown")
+        logged=$(printf '%b' "${logged:-$typed}")
         rm -f tovu
         run_from_file "${typed}"$'\r\n3 1\n-1\n'
         [ "$(count_lines output "Name: ${shown}    Note: 6"$'\r')" -eq 1 ] ||
             fail "$what: the report does not show the name as $(printf '%s' "$shown" | od -An -c)"
-        [ "$(count_lines tovu "Name:..................${typed}"$'\r')" -eq 1 ] ||
-            fail "$what: the log does not hold the name as typed"
+        [ "$(count_lines tovu "Name:..................${logged}"$'\r')" -eq 1 ] ||
+            fail "$what: the log does not hold the name as $(printf '%s' "$logged" | od -An -c)"
+        [ "$(wc -l <tovu)" -eq 10 ] || fail "$what: the log is not 10 lines long"
     done <<'NAMES'
 UTF-8 umlaut|J\xc3\xb6rg|J\x94rg
 code page 850 umlaut|J\x94rg|J\x94rg
 UTF-8 accent and a stray byte|Ren\xc3\xa9 \xff|Ren\x82 \xff
 blanks kept|Anna Lena  Berg|Anna Lena  Berg
 a cut-off UTF-8 sequence at the end|Zo\xc3|Zo\xc3
+a forged record|Eve\rNote:....1\rAufgaben:...500|Eve Note:....1 Aufgaben:...500|Eve Note:....1 Aufgaben:...500
+control bytes and DEL|A\x01B\x1b\x7fC\tD|A B  C D|A B  C D
 NAMES
     ;;
 console)
@@ -225,6 +228,22 @@ SCREEN
     [ "$(count_lines tovu $'Name:..................J\xf6rg\r')" -eq 1 ] ||
         fail "the log does not hold the name in the console's code page 1252"
     [ "$failures" -eq 0 ] || cat screen
+    ;;
+fifo)
+    # A FIFO as the log, never opened for reading, then held open but full: drill.exe neither
+    # waits for a reader nor for room, loses its records, and the dialogue goes on.
+    for holder in none full; do
+        rm -f tovu
+        mkfifo tovu
+        if [ "$holder" = full ]; then
+            exec 3<>tovu
+            dd if=/dev/zero of=tovu bs=4096 count=16 oflag=nonblock status=none 2>/dev/null || true
+        fi
+        run_from_file $'Eva\n3 1\n-1\n12345\n'
+        [ "$(count_in output "Name: Eva    Note: 6")" -eq 1 ] ||
+            fail "FIFO $holder: the dialogue did not go on to the report"
+        if [ "$holder" = full ]; then exec 3>&-; fi
+    done
     ;;
 *)
     echo "unknown run '$run'" >&2

@@ -13,7 +13,7 @@ target_link_libraries(win32_log_append_tests PRIVATE test_support)
 drill_add_unit_tests(win32_log_append_tests)
 
 set(win32_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_drill_e2e.sh)
-foreach(run IN ITEMS file pipe names console)
+foreach(run IN ITEMS file pipe names console fifo)
     add_test(NAME win32_drill_e2e_${run}
              COMMAND bash ${win32_e2e} ${run} $<TARGET_FILE:drill>
                      ${CMAKE_CURRENT_BINARY_DIR}/win32_drill_e2e_${run})

@@ -1,29 +1,9 @@
-// Grades from error percentages, and the percentage the report computes.
-#include "drill_rules.h"
+// The report: the percentage it computes, the grade it gives, the record it logs.
 #include "report.h"
 #include "scripted_console.h"
 #include "temp_directory.h"
 
 #include <gtest/gtest.h>
-
-TEST(Grading, EveryBoundOfTheTableIsInclusive)
-{
-    const std::pair<int, int> cases[] = {
-        {0, 1},  {4, 1},  {5, 2},  {19, 2}, {20, 3}, {33, 3},
-        {34, 4}, {50, 4}, {51, 5}, {70, 5}, {71, 6}, {100, 6},
-    };
-    for (auto [percentage, grade] : cases)
-        EXPECT_EQ(gradeForPercentage(percentage), grade) << percentage << "%";
-}
-
-// The report reads these words out of the menu's option lines.
-TEST(Grading, EveryKindHasItsMenuWord)
-{
-    const std::string_view words[] = {"",         "Addition",   "Subtraktion",    "Multiplikation",
-                                      "Division", "Quadrieren", "Quadratwurzeln", ""};
-    for (int kind = 0; kind <= 7; ++kind)
-        EXPECT_EQ(kindWord(kind), words[kind]) << kind;
-}
 
 TEST(Report, RoundsThePercentageDownAndGradesIt)
 {
@@ -61,7 +41,7 @@ TEST(Report, RoundsThePercentageDownAndGradesIt)
         ScriptedConsole scripted("");
         DrillState state;
         state.name = "Anna";
-        state.exerciseType = 2;
+        state.exerciseType = ExerciseType::Subtraction;
         state.numberLimit = 25;
         state.exerciseNumber = c.exerciseNumber;
         state.errorCount = c.errors;
@@ -80,7 +60,7 @@ TEST(Report, CountsEvenAVeryLongSeriesWithoutOverflow)
     DrillState state;
     state.exerciseNumber = 2000000001;
     state.errorCount = 1000000000;
-    state.exerciseType = 1;
+    state.exerciseType = ExerciseType::Addition;
     state.numberLimit = 10;
     runReport(state, scripted.console);
     EXPECT_EQ(state.errorPercentage, 50);

@@ -1,0 +1,31 @@
+// UTF-8 sequence lengths, checked as strictly as the standard asks.
+#include "utf8.h"
+
+std::size_t utf8SequenceLength(const unsigned char* bytes, std::size_t available)
+{
+    const unsigned lead = bytes[0];
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned low = 0x80; // the range of the second byte, narrowed for some leads
+    unsigned high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length && i < available; ++i) {
+        const unsigned next = bytes[i];
+        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
+}
