@@ -54,7 +54,8 @@ bool fillRows(LogLineReader& reader)
                 return true;
         }
     } catch (const std::bad_alloc&) {
-        return false; // a line longer than the memory left: the rows before it stay
+        // A row, or a line being read, beyond the memory left: the rows before it stay.
+        return false;
     }
 }
 

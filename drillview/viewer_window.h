@@ -9,8 +9,9 @@
 // nothing is shown then.
 bool createViewerWindow();
 
-// Appends a row at the end of the list, byte for byte. False only when there is no memory
-// left to keep it; without a list every row is dropped and the answer is true.
+// Appends a row at the end of the list, byte for byte. When there is no memory left to keep
+// it, answers false or throws std::bad_alloc, as any allocation may. Without a list every row
+// is dropped and the answer is true.
 bool appendRow(std::string_view row);
 
 // Called around the fill, so the list is drawn once and not after every row.

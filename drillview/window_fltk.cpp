@@ -10,6 +10,7 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
+#include <FL/fl_utf8.h>
 #include <FL/x.H>
 
 #include <algorithm>
@@ -20,25 +21,27 @@
 #include <deque>
 #include <iterator>
 #include <memory>
-#include <new>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-// The bytes of a row that are drawn: far more than the list's 270 pixels can show (a
-// character is at least a pixel wide and at most four bytes long), far less than the X
-// server takes in one request, which a row of some 250 KB would overstep.
-constexpr std::size_t drawnBytes = 4096;
+// At most this many bytes of a row are measured and drawn, for characters that take no room.
+constexpr std::size_t mostDrawnBytes = 4096;
 
-// A row's beginning, up to drawnBytes and not into the middle of a UTF-8 character.
-std::string_view drawnPart(std::string_view row)
+// The beginning of a row that can be on screen: its characters up to the first one that
+// ends beyond `width` pixels, in the current font. The rest would be cut off anyway, and the
+// X server takes neither a request of some 250 KB nor text wider than 32767 pixels.
+std::string_view visiblePart(std::string_view row, int width)
 {
-    if (row.size() <= drawnBytes)
-        return row;
-    std::size_t end = drawnBytes;
-    for (int back = 0; back < 3 && (static_cast<unsigned char>(row[end]) & 0xC0) == 0x80; ++back)
-        --end;
+    double used = 0;
+    std::size_t end = 0;
+    while (end < row.size() && end < mostDrawnBytes && used <= width) {
+        const auto length = static_cast<std::size_t>(std::max(1, fl_utf8len1(row[end])));
+        const std::size_t taken = std::min(length, row.size() - end);
+        used += fl_width(row.data() + end, static_cast<int>(taken));
+        end += taken;
+    }
     return row.substr(0, end);
 }
 
@@ -57,27 +60,22 @@ public:
         textsize(12);
     }
 
-    // Rows are kept NUL-terminated, as a line never holds a NUL. False when there is no
-    // memory left for the row; the list is as it was then.
-    bool appendRow(std::string_view row)
+    // Rows are kept NUL-terminated, as a line never holds a NUL. When memory runs out, the
+    // std::bad_alloc leaves the list as it was.
+    void appendRow(std::string_view row)
     {
         const std::size_t needed = row.size() + 1;
-        try {
-            if (needed > blockRoom) {
-                const std::size_t size = std::max(blockSize, needed);
-                blocks.push_back(std::make_unique_for_overwrite<char[]>(size));
-                blockFree = blocks.back().get();
-                blockRoom = size;
-            }
-            rowStarts.push_back(blockFree);
-        } catch (const std::bad_alloc&) {
-            return false;
+        if (needed > blockRoom) {
+            const std::size_t size = std::max(blockSize, needed);
+            blocks.push_back(std::make_unique_for_overwrite<char[]>(size));
+            blockFree = blocks.back().get();
+            blockRoom = size;
         }
+        rowStarts.push_back(blockFree);
         std::memcpy(blockFree, row.data(), row.size());
         blockFree[row.size()] = '\0';
         blockFree += needed;
         blockRoom -= needed;
-        return true;
     }
 
     void fillDone() { redraw(); }
@@ -113,16 +111,16 @@ protected:
 
     int item_width(void* item) const override
     {
-        const std::string_view row = drawnPart(rowText(item));
         fl_font(textfont(), textsize());
+        const std::string_view row = visiblePart(rowText(item), w());
         return static_cast<int>(fl_width(row.data(), static_cast<int>(row.size()))) + 6;
     }
 
     // Drawn as plain bytes: no formatting characters, no columns, so every row is literal.
     void item_draw(void* item, int x, int y, int, int height) const override
     {
-        const std::string_view row = drawnPart(rowText(item));
         fl_font(textfont(), textsize());
+        const std::string_view row = visiblePart(rowText(item), w());
         Fl_Color colour =
             item_selected(item) ? fl_contrast(textcolor(), selection_color()) : textcolor();
         if (!active_r())
@@ -291,8 +289,8 @@ bool createViewerWindow()
     namespace layout = windowLayout;
     window = new Fl_Double_Window(layout::x, layout::y, layout::clientWidth, layout::clientHeight,
                                   layout::title);
-    list = new RowList(layout::listMargin, layout::listMargin, layout::listWidth,
-                       layout::listHeight);
+    list =
+        new RowList(layout::listMargin, layout::listMargin, layout::listWidth, layout::listHeight);
     window->end();
     window->size_range(layout::clientWidth, layout::clientHeight, layout::clientWidth,
                        layout::clientHeight);
@@ -304,7 +302,9 @@ bool createViewerWindow()
 
 bool appendRow(std::string_view row)
 {
-    return list == nullptr || list->appendRow(row);
+    if (list != nullptr)
+        list->appendRow(row);
+    return true;
 }
 
 void beginFill() {}

@@ -166,10 +166,10 @@ HACCEL createShortcuts()
 void createList()
 {
     namespace layout = windowLayout;
-    viewer.list = CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", nullptr, listStyle,
-                                  layout::listMargin, layout::listMargin, layout::listWidth,
-                                  layout::listHeight, viewer.window, nullptr /* control id 0 */,
-                                  viewer.instance, nullptr);
+    viewer.list =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", nullptr, listStyle, layout::listMargin,
+                        layout::listMargin, layout::listWidth, layout::listHeight, viewer.window,
+                        nullptr /* control id 0 */, viewer.instance, nullptr);
     if (!viewer.list)
         return; // the run goes on without a list; appendRow drops every row
     SendMessageA(viewer.list, WM_SETFONT,

@@ -152,8 +152,8 @@ TEST(LogLineReader, AgreesWithTheReferenceOnRandomFiles)
         std::string bytes(random() % 9000, ' ');
         for (char& byte : bytes)
             byte = alphabet[random() % sizeof alphabet];
-        const ReadMode mode{"random", readSizes[random() % std::size(readSizes)],
-                            random() % 4 == 0, pieces[random() % std::size(pieces)]};
+        const ReadMode mode{"random", readSizes[random() % std::size(readSizes)], random() % 4 == 0,
+                            pieces[random() % std::size(pieces)]};
         SCOPED_TRACE("round " + std::to_string(round));
         ASSERT_EQ(readAllLines(bytes, mode), referenceLines(bytes));
     }

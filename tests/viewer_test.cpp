@@ -126,9 +126,9 @@ TEST(Viewer, EndsAtACloseRequestDuringTheFill)
     const std::string longLine(1 << 20, 'x');
     struct Case {
         std::string log;
-        Texts rows;              // shown when the close request comes at the first look
-        Texts calls;             // no wait for another close request
-        std::int32_t mostBytes;  // read from the log by then
+        Texts rows;             // shown when the close request comes at the first look
+        Texts calls;            // no wait for another close request
+        std::int32_t mostBytes; // read from the log by then
     };
     const Case cases[] = {
         {drillLog("\n") + drillLog("\n"),

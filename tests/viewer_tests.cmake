@@ -71,7 +71,13 @@ if(TARGET drillview AND NOT WIN32)
     target_link_libraries(viewer_close_request PRIVATE X11::X11)
     # Under the sanitize build: the font library's caches are not the viewer's leaks.
     set(leak_suppressions ${CMAKE_CURRENT_SOURCE_DIR}/viewer_leak_suppressions.txt)
-    foreach(case log empty-log no-log drill-while-open no-display)
+    set(cases log empty-log no-log drill-while-open no-display not-regular long-row huge-log
+              lost-x-server)
+    if(NOT DRILL_SANITIZE)
+        # AddressSanitizer's operator new ends the process when memory runs out, never throws.
+        list(APPEND cases out-of-memory)
+    endif()
+    foreach(case IN LISTS cases)
         add_test(NAME viewer_e2e_${case}
                  COMMAND timeout 180 ${CMAKE_CURRENT_SOURCE_DIR}/viewer_e2e.sh ${case}
                          $<TARGET_FILE:drillview> $<TARGET_FILE:viewer_close_request>
