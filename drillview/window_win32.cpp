@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <new>
-
 #include <string>
 
 namespace {
@@ -179,13 +177,17 @@ void createList()
 // The number of lines is not known before the end of the log, so the list is told to make room
 // for as many rows again as it holds whenever it is full: left alone, the list grows its
 // storage a few rows at a time, and a log of a million lines takes ten times as long to fill.
-void reserveRows()
+// False when the room cannot be had: memory for more rows is running out.
+bool reserveRows()
 {
     constexpr WPARAM fewestRows = 256;
     constexpr WPARAM bytesPerRow = 48; // a drill log's lines are some 20 to 90 bytes long
     const WPARAM more = viewer.rows < fewestRows ? fewestRows : viewer.rows;
-    SendMessageA(viewer.list, LB_INITSTORAGE, more, static_cast<LPARAM>(more * bytesPerRow));
+    if (SendMessageA(viewer.list, LB_INITSTORAGE, more, static_cast<LPARAM>(more * bytesPerRow)) ==
+        LB_ERRSPACE)
+        return false;
     viewer.reserved += more;
+    return true;
 }
 
 // Answers a close request the window procedure has noted and not answered yet.
@@ -236,13 +238,9 @@ bool appendRow(std::string_view row)
 {
     if (!viewer.list)
         return true;
-    try {
-        viewer.row.assign(row);
-    } catch (const std::bad_alloc&) {
+    viewer.row.assign(row);
+    if (viewer.rows == viewer.reserved && !reserveRows())
         return false;
-    }
-    if (viewer.rows == viewer.reserved)
-        reserveRows();
     // Out of memory, the list answers LB_ERRSPACE: the rows it holds are all there will be. A
     // row refused for any other reason (LB_ERR) is dropped, and the next one is tried.
     const LRESULT added = SendMessageA(viewer.list, LB_INSERTSTRING, static_cast<WPARAM>(-1),

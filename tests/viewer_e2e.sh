@@ -15,9 +15,10 @@ title='Logfile by .::Zandrix::.'
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
-holder='' viewer_measure=()
-trap '[ -z "$holder" ] || kill "$holder"; stop_viewer_and_x_server; rm -rf "$work"' EXIT
+viewer_measure=()
+trap '[ -z "$fifo_holder" ] || kill "$fifo_holder"; stop_viewer_and_x_server; rm -rf "$work"' EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/viewer_e2e_lib.sh"
 
 # The list's inside, left of where the scroll bar appears, and the scroll bar's strip.
 rows_area() { convert "$1" -crop 240x450+20+20 +repage "${@:2}"; }
@@ -51,8 +52,8 @@ shows_empty_list() {
 start_viewer() {
     (
         cd "$work"
-        if [ -n "${1:-}" ] && ldd "$drillview" | grep -q libasan; then
-            export ASAN_OPTIONS=hard_rss_limit_mb=$1
+        if [ -n "${1:-}" ] && [[ $(ldd "$drillview") == *libasan* ]]; then
+            export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=$1
         elif [ -n "${1:-}" ]; then
             ulimit -v $(($1 * 1024))
         fi
@@ -95,29 +96,6 @@ await_quiet_end() { # WHAT-ENDED-IT
 close_viewer() {
     "$close_request" "$window" || fail "close request not sent"
     await_quiet_end "the close request"
-}
-
-# The fill is over once the viewer's position in the log has stood still for a second.
-await_fill_end() {
-    local pid fd position last='' still=0
-    pid=$(<"/proc/$viewer_pid/task/$viewer_pid/children") # timeout's one child
-    pid=${pid%% *}
-    for _ in $(seq 240); do
-        for fd in "/proc/$pid/fd/"*; do
-            [ "$(readlink "$fd")" != "$work/tovu" ] || break
-        done
-        position=$(sed -n 's/^pos:[[:space:]]*//p' "/proc/$pid/fdinfo/${fd##*/}" 2>/dev/null) ||
-            fail "the viewer ended during the fill: $(head -c 3000 "$work/viewer.out")"
-        if [ "$position" = "$last" ]; then
-            still=$((still + 1))
-            [ "$still" -lt 2 ] || return 0
-        else
-            still=0
-        fi
-        last=$position
-        sleep 0.5
-    done
-    fail "the fill did not end"
 }
 
 # The selected row as drawn, into BAND: the run of the selection colour down the list's left
@@ -271,29 +249,13 @@ not-regular)
     # Only a regular file is read; anything else gives an empty list, never a hang: a FIFO
     # without a writer (opening it would wait for one), a FIFO with lines waiting in it, a
     # device, a socket and a folder. The memory limit stops an endless device being read.
-    for kind in fifo fifo-with-lines device socket folder; do
-        rm -rf "$work/tovu"
-        case $kind in
-        fifo) mkfifo "$work/tovu" ;;
-        fifo-with-lines)
-            mkfifo "$work/tovu"
-            # Held open, so that the lines wait in it.
-            sleep 60 <>"$work/tovu" >/dev/null 2>&1 &
-            holder=$!
-            printf 'P\nQ\n' >"$work/tovu"
-            ;;
-        device) ln -s /dev/zero "$work/tovu" ;;
-        socket) perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1)
-            or die "$!\n"' "$work/tovu" ;;
-        folder) mkdir "$work/tovu" ;;
-        esac
+    for kind in "${non_regular_kinds[@]}"; do
+        make_non_regular_log "$kind" "$work/tovu"
         start_viewer 256
         screenshot_until "$artefacts/viewer-$kind.png" shows_empty_list ||
             fail "$kind: the list is not empty"
         is_uniform scrollbar_strip "$artefacts/viewer-$kind.png" || fail "$kind: a scroll bar"
         close_viewer
-        [ -z "$holder" ] || kill "$holder"
-        holder=''
     done
     ;;
 long-row)
@@ -321,8 +283,7 @@ huge-log)
     # window is there before the fill, and a close request sent as it appears ends the viewer
     # at once with 0, long before its memory runs out: were events not taken during the fill,
     # the window would not even show before the 1 GB the viewer is given were used up.
-    printf 'Erste Zeile\n' >"$work/tovu"
-    truncate -s 1T "$work/tovu"
+    write_endless_log '\n' "$work/tovu"
     viewer_measure=(/usr/bin/time -f %M -o "$work/peak-kb")
     start_viewer 1024
     sent=$EPOCHREALTIME
@@ -338,14 +299,14 @@ out-of-memory)
     # the window shows the rows read until then: of endless empty rows, and of one endless
     # line. Nothing aborts; the close request ends the viewer with 0.
     for endless in rows line; do
-        printf 'Erste Zeile\n' >"$work/tovu"
         if [ "$endless" = rows ]; then
-            truncate -s 1T "$work/tovu"
+            write_endless_log '\n' "$work/tovu"
         else
-            head -c 200M /dev/zero | tr '\0' x >>"$work/tovu"
+            { echo 'Erste Zeile' && head -c 200M /dev/zero | tr '\0' x; } >"$work/tovu"
         fi
         start_viewer 64
-        await_fill_end
+        await_fill_end "$(pgrep -P "$viewer_pid")" ||
+            fail "the fill did not end ($endless): $(head -c 3000 "$work/viewer.out")"
         screenshot_until "$artefacts/viewer-out-of-memory-$endless.png" shows_rows ||
             fail "no rows when memory ran out ($endless)"
         close_viewer

@@ -9,6 +9,7 @@ set -euo pipefail
 
 drillview=$(realpath "$1") close_request=$(realpath "$2") lines=${3:-1000000} runs=${4:-3}
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/viewer_e2e_lib.sh"
 work=$(mktemp -d)
 cleanup() {
     stop_x_server
@@ -18,11 +19,7 @@ trap cleanup EXIT
 
 start_x_server "$work" || exit 1
 
-# Drill's records, start, name entry and series, over and over.
-awk -v lines="$lines" 'BEGIN {
-    split("Startzeit:..............Mon Jan 01 10:00:00 2024|Logzeit:...............Mon Jan 01 10:00:05 2024|Name:..................Anna|Art:.......................3|Schwierigkeit:.......100|Note:....................2|Aufgaben:............20|Fehler:..................3|Endzeit:................Mon Jan 01 10:09:00 2024|---------------------------------------------------------------------------------------", record, "|")
-    for (i = 0; i < lines; i++) print record[i % 10 + 1]
-}' >"$work/tovu"
+write_drill_log "$lines" '\n' "$work/tovu"
 bytes=$(stat -c %s "$work/tovu")
 echo "log: $lines lines, $bytes bytes"
 

@@ -20,6 +20,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 desktop="drillview-benchmark-$$"
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/viewer_e2e_lib.sh"
 work=$(mktemp -d)
 holder_pid=''
 cleanup() {
@@ -37,14 +38,6 @@ timeout --kill-after=10 3600 wine explorer "/desktop=$desktop,1024x768" >/dev/nu
 holder_pid=$!
 timeout 60 xdotool search --sync --name "^$desktop - Wine desktop\$" >/dev/null ||
     { echo "the Wine desktop did not appear" >&2; exit 1; }
-
-# Drill's records with CR LF line ends, start, name entry and series, over and over.
-write_log() { # LINES FILE
-    awk -v lines="$1" 'BEGIN {
-        split("Startzeit:..............Mon Jan 01 10:00:00 2024|Logzeit:...............Mon Jan 01 10:00:05 2024|Name:..................Anna|Art:.......................3|Schwierigkeit:.......100|Note:....................2|Aufgaben:............20|Fehler:..................3|Endzeit:................Mon Jan 01 10:09:00 2024|---------------------------------------------------------------------------------------", record, "|")
-        for (i = 0; i < lines; i++) printf "%s\r\n", record[i % 10 + 1]
-    }' >"$2"
-}
 
 # One start of the viewer in DIRECTORY: prints its life in milliseconds.
 measure() { # DIRECTORY
@@ -69,7 +62,7 @@ mkdir -p "$work/0"
 : >"$work/0/tovu"
 for lines in "${sizes[@]}"; do
     mkdir -p "$work/$lines"
-    write_log "$lines" "$work/$lines/tovu"
+    write_drill_log "$lines" '\r\n' "$work/$lines/tovu"
 done
 measure "$work/0" >/dev/null # Wine's first start of a program is slower than the rest
 
