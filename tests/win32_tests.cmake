@@ -26,6 +26,7 @@ add_test(NAME win32_drill_resources
 # The committed icon must be what the committed generator draws.
 add_executable(drill_icon_generator ${PROJECT_SOURCE_DIR}/tools/drill_icon.cpp
                                     ${PROJECT_SOURCE_DIR}/tools/ico_file.cpp)
+target_link_libraries(drill_icon_generator PRIVATE drillview_core) # the icon sampling
 add_test(NAME win32_drill_icon_generate COMMAND drill_icon_generator drill_generated.ico)
 add_test(NAME win32_drill_icon_current
          COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico
