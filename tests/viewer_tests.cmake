@@ -8,7 +8,7 @@ add_executable(viewer_tests
     log_line_reader_fake_file.cpp
     log_line_reader_test.cpp
     viewer_fake_window.cpp
-    viewer_icon_test.cpp
+    icon_image_test.cpp
     viewer_test.cpp
 )
 target_link_libraries(viewer_tests PRIVATE drillview_core test_support)
@@ -16,7 +16,7 @@ drill_add_unit_tests(viewer_tests)
 
 # The platform's file layer, once the platform has one (see drillview/CMakeLists.txt).
 if(TARGET drillview_file)
-    add_executable(viewer_file_tests log_line_reader_file_test.cpp)
+    add_executable(viewer_file_tests log_file_test.cpp)
     target_link_libraries(viewer_file_tests PRIVATE drillview_core drillview_reader drillview_file test_support)
     drill_add_unit_tests(viewer_file_tests)
 endif()
