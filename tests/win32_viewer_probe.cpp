@@ -10,6 +10,7 @@
 //   close-message WM_CLOSE itself, then the exit code
 //   time-close    WM_CLOSE as soon as the window exists, then the exit code, the viewer's time
 //                 from its start to its end in milliseconds and its peak memory
+//   time-fill     the same, with WM_CLOSE once the list is filled
 //   count         whether the list holds more than one row, and its first row
 // Answers 0 when every step could be carried out, 1 otherwise; the findings go to stdout.
 #include <windows.h>
@@ -397,6 +398,8 @@ bool runStep(Viewer& viewer, const char* step)
         return requestClose(viewer, false);
     if (!std::strcmp(step, "time-close"))
         return timeClose(viewer);
+    if (!std::strcmp(step, "time-fill"))
+        return awaitIdle(viewer) && timeClose(viewer);
     if (!std::strcmp(step, "count"))
         return count(viewer);
     std::printf("error: unknown step %s\n", step);
@@ -419,7 +422,7 @@ int main(int argc, char** argv)
     }
     // The rows' bytes exactly, with no CR added to the line ends.
     _setmode(_fileno(stdout), _O_BINARY);
-    const bool timing = !std::strcmp(argv[2], "time-close");
+    const bool timing = !std::strncmp(argv[2], "time-", 5);
     Viewer viewer;
     if (!findViewer(viewer, timing ? 1 : 50))
         return 1;
