@@ -42,9 +42,9 @@ bool appendRow(std::string_view row)
     FakeViewerWindow& fake = fakeViewerWindow();
     expectStage(stage == Stage::filling);
     ++offeredRows;
-    if (fake.throwFromRow != 0 && offeredRows >= fake.throwFromRow)
+    if (offeredRows == fake.throwAtRow)
         throw std::bad_alloc();
-    if (fake.refuseFromRow != 0 && offeredRows >= fake.refuseFromRow)
+    if (offeredRows == fake.refuseRow)
         return false;
     if (fake.calls.back() != "row")
         fake.calls.push_back("row");

@@ -12,10 +12,11 @@ struct FakeViewerWindow {
     int closeOnWait = 1;
     // handlePendingEvents answers the close request on this call, counted from 1; 0: never.
     int closeOnLook = 0;
-    // appendRow answers false (no memory) from this row on, counted from 1; 0: never.
-    int refuseFromRow = 0;
-    // appendRow throws std::bad_alloc from this row on, as the library would; 0: never.
-    int throwFromRow = 0;
+    // appendRow answers false (no memory) for this row, counted from 1; 0: none. Later rows
+    // would be taken again, so a fill that went on would show them.
+    int refuseRow = 0;
+    // appendRow throws std::bad_alloc for this row, as the library would; 0: none.
+    int throwAtRow = 0;
     // Runs inside destroyViewerWindow, to look at the world at that moment.
     std::function<void()> onDestroy;
 

@@ -156,7 +156,7 @@ TEST(Viewer, StopsTheFillWhenMemoryForMoreRowsRunsOut)
     for (const bool throws : {false, true}) {
         SCOPED_TRACE(throws ? "thrown" : "refused");
         FakeViewerWindow window;
-        (throws ? window.throwFromRow : window.refuseFromRow) = 3;
+        (throws ? window.throwAtRow : window.refuseRow) = 3;
         const std::string log = drillLog("\r\n");
         runWithLog(&log, std::move(window));
         EXPECT_EQ(fakeViewerWindow().rows, (Texts{drillLogRows[0], drillLogRows[1]}));
