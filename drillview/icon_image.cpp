@@ -1,14 +1,14 @@
-// The icon's drawing: shapes in a unit square, sampled four by four per pixel for soft edges.
+// The viewer's icon as shapes in the unit square.
 #include "icon_image.h"
+
+#include "icon_sampling.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-struct Colour {
-    double red, green, blue;
-};
+using Colour = IconColour;
 
 constexpr Colour tileTop{0.29, 0.56, 0.85};
 constexpr Colour tileBottom{0.18, 0.43, 0.71};
@@ -61,43 +61,9 @@ bool colourAt(double u, double v, Colour& colour)
     return true;
 }
 
-std::uint8_t toByte(double value)
-{
-    return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0));
-}
-
 } // namespace
 
 std::vector<std::uint8_t> renderIconImage(int size)
 {
-    std::vector<std::uint8_t> pixels;
-    if (size < 1 || size > 1024)
-        return pixels;
-    constexpr int samples = 4;
-    pixels.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size) * 4);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            Colour sum{0, 0, 0};
-            int covered = 0;
-            for (int sy = 0; sy < samples; ++sy) {
-                for (int sx = 0; sx < samples; ++sx) {
-                    const double u = (x + (sx + 0.5) / samples) / size;
-                    const double v = (y + (sy + 0.5) / samples) / size;
-                    Colour colour{};
-                    if (!colourAt(u, v, colour))
-                        continue;
-                    sum.red += colour.red;
-                    sum.green += colour.green;
-                    sum.blue += colour.blue;
-                    ++covered;
-                }
-            }
-            const double share = covered == 0 ? 0.0 : 1.0 / covered;
-            pixels.push_back(toByte(sum.red * share));
-            pixels.push_back(toByte(sum.green * share));
-            pixels.push_back(toByte(sum.blue * share));
-            pixels.push_back(toByte(static_cast<double>(covered) / (samples * samples)));
-        }
-    }
-    return pixels;
+    return sampleIcon(size, colourAt);
 }

@@ -2,6 +2,7 @@
 // runs of ordinary bytes out of the buffer at once.
 #include "log_line_reader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <new>
@@ -129,18 +130,25 @@ std::string LogLineReader::readLine()
 void LogLineReader::readLine(std::string& line)
 {
     line.clear();
+    readLinePart(line, std::string::npos);
+}
+
+bool LogLineReader::readLinePart(std::string& line, std::size_t most)
+{
     if (handle == noLogFile)
-        return;
-    for (;;) {
+        return true;
+    for (std::size_t taken = 0; taken < most;) {
         int byte;
         if (remaining > 0) {
             // The run of ordinary bytes up to the next terminator moves in one piece; the
             // terminator is taken as takeByte would.
             const char* from = buffer + (fill - remaining);
-            const char* stop = findTerminator(from, buffer + fill);
+            const char* end = from + std::min(static_cast<std::size_t>(remaining), most - taken);
+            const char* stop = findTerminator(from, end);
             line.append(from, stop);
+            taken += static_cast<std::size_t>(stop - from);
             remaining -= static_cast<std::int32_t>(stop - from);
-            if (remaining == 0)
+            if (stop == end)
                 continue;
             byte = static_cast<unsigned char>(*stop);
             --remaining;
@@ -148,6 +156,7 @@ void LogLineReader::readLine(std::string& line)
             byte = takeByte(*this);
             if (byte != nothingTaken && !isTerminator(static_cast<unsigned char>(byte))) {
                 line.push_back(static_cast<char>(byte));
+                ++taken;
                 continue;
             }
         }
@@ -157,8 +166,9 @@ void LogLineReader::readLine(std::string& line)
             if (next != nothingTaken && next != '\n')
                 pushBack(*this);
         }
-        return; // after a terminator, or at the end of the data
+        return true; // after a terminator, or at the end of the data
     }
+    return false;
 }
 
 void LogLineReader::close()

@@ -3,6 +3,7 @@
 
 #include "log_file.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,10 @@ struct LogLineReader {
     std::string readLine();
     // The same into the caller's string, whose storage is reused from line to line.
     void readLine(std::string& line);
+    // Appends at most `most` further bytes of the current line to `line`. True when the line
+    // is complete (its terminator taken, or the data at its end), false when more of it is
+    // left for the next call. Lets a caller do other work while a very long line comes in.
+    bool readLinePart(std::string& line, std::size_t most);
     // Gives the buffer back and closes the file; does nothing when not open.
     void close();
 };

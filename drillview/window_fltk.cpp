@@ -3,12 +3,14 @@
 #include "viewer_window.h"
 
 #include "icon_image.h"
+#include "window_layout.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Browser_.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
+#include <FL/fl_utf8.h>
 #include <FL/x.H>
 
 #include <algorithm>
@@ -24,10 +26,24 @@
 
 namespace {
 
-constexpr const char* windowTitle = "Logfile by .::Zandrix::.";
-constexpr int windowX = 387, windowY = 100, clientWidth = 300, clientHeight = 500;
-constexpr int listX = 15, listY = 15, listWidth = 270, listHeight = 470;
-constexpr int iconSizes[] = {32, 48, 128};
+// At most this many bytes of a row are measured and drawn, for characters that take no room.
+constexpr std::size_t mostDrawnBytes = 4096;
+
+// The beginning of a row that can be on screen: its characters up to the first one that
+// ends beyond `width` pixels, in the current font. The rest would be cut off anyway, and the
+// X server takes neither a request of some 250 KB nor text wider than 32767 pixels.
+std::string_view visiblePart(std::string_view row, int width)
+{
+    double used = 0;
+    std::size_t end = 0;
+    while (end < row.size() && end < mostDrawnBytes && used <= width) {
+        const auto length = static_cast<std::size_t>(std::max(1, fl_utf8len1(row[end])));
+        const std::size_t taken = std::min(length, row.size() - end);
+        used += fl_width(row.data() + end, static_cast<int>(taken));
+        end += taken;
+    }
+    return row.substr(0, end);
+}
 
 // A single-selection list over rows kept in large byte blocks plus where each row starts.
 // Items handed to FLTK are row numbers plus one, so no item is ever null.
@@ -44,7 +60,8 @@ public:
         textsize(12);
     }
 
-    // Rows are kept NUL-terminated, as a line never holds a NUL.
+    // Rows are kept NUL-terminated, as a line never holds a NUL. When memory runs out, the
+    // std::bad_alloc leaves the list as it was.
     void appendRow(std::string_view row)
     {
         const std::size_t needed = row.size() + 1;
@@ -54,9 +71,9 @@ public:
             blockFree = blocks.back().get();
             blockRoom = size;
         }
+        rowStarts.push_back(blockFree);
         std::memcpy(blockFree, row.data(), row.size());
         blockFree[row.size()] = '\0';
-        rowStarts.push_back(blockFree);
         blockFree += needed;
         blockRoom -= needed;
     }
@@ -94,16 +111,16 @@ protected:
 
     int item_width(void* item) const override
     {
-        const std::string_view row = rowText(item);
         fl_font(textfont(), textsize());
+        const std::string_view row = visiblePart(rowText(item), w());
         return static_cast<int>(fl_width(row.data(), static_cast<int>(row.size()))) + 6;
     }
 
     // Drawn as plain bytes: no formatting characters, no columns, so every row is literal.
     void item_draw(void* item, int x, int y, int, int height) const override
     {
-        const std::string_view row = rowText(item);
         fl_font(textfont(), textsize());
+        const std::string_view row = visiblePart(rowText(item), w());
         Fl_Color colour =
             item_selected(item) ? fl_contrast(textcolor(), selection_color()) : textcolor();
         if (!active_r())
@@ -112,12 +129,13 @@ protected:
         fl_draw(row.data(), static_cast<int>(row.size()), x + 3, y + height - fl_descent() - 1);
     }
 
-    // The list keys beyond the arrows, as a list box has them.
+    // The list keys beyond the arrows, as a list box has them: Page Up and Page Down move by
+    // one row less than the list shows whole, so one row stays in sight.
     int handle(int event) override
     {
         if (event == FL_KEYBOARD && rowCount() > 0) {
-            const std::size_t visibleRows =
-                static_cast<std::size_t>(std::max(1, (h() - 4) / rowHeight() - 1));
+            const std::size_t pageStep =
+                static_cast<std::size_t>(std::max(1, insideHeight() / rowHeight() - 1));
             const std::size_t current = selection() ? rowOf(selection()) : 0;
             switch (Fl::event_key()) {
             case FL_Up:
@@ -131,9 +149,9 @@ protected:
             case FL_End:
                 return selectRow(rowCount() - 1);
             case FL_Page_Up:
-                return selectRow(current > visibleRows ? current - visibleRows : 0);
+                return selectRow(current > pageStep ? current - pageStep : 0);
             case FL_Page_Down:
-                return selectRow(std::min(current + visibleRows, rowCount() - 1));
+                return selectRow(std::min(current + pageStep, rowCount() - 1));
             default:
                 break;
             }
@@ -167,9 +185,24 @@ private:
         return cachedRowHeight;
     }
 
+    int insideHeight() const
+    {
+        int x = 0, y = 0, width = 0, height = 0;
+        bbox(x, y, width, height);
+        return height;
+    }
+
+    // Selects the row and scrolls just far enough to show it whole, never past the last row,
+    // as a list box does (FLTK alone would put a far row in the middle, blank space below it).
     int selectRow(std::size_t row)
     {
+        const long long before = position();
         select_only(itemOf(row), when() & FL_WHEN_CHANGED);
+        const long long top = static_cast<long long>(row) * rowHeight();
+        const long long inside = insideHeight();
+        long long wanted = std::clamp(before, top + rowHeight() - inside, top);
+        wanted = std::clamp(wanted, 0LL, std::max(0LL, full_height() - inside));
+        position(static_cast<int>(wanted));
         return 1;
     }
 };
@@ -180,11 +213,25 @@ bool closeRequested = false;
 
 void ignoreMessage(const char*, ...) {}
 
-// FLTK calls this when the display is lost and must not get control back. The viewer has
-// nothing left to show then; it ends the one way it ever ends, quietly with exit code 0.
+// FLTK calls this when it cannot go on and must not get control back. The viewer has nothing
+// left to show then; it ends the one way it ever ends, quietly with exit code 0.
 [[noreturn]] void endWithoutDisplay(const char*, ...)
 {
     std::_Exit(0);
+}
+
+// Xlib calls this when the connection to the X server is lost, and ends the process itself
+// with 1 and a message should it return.
+[[noreturn]] int endWithLostDisplay(Display*)
+{
+    std::_Exit(0);
+}
+
+// A request the X server refused spoils at most a drawing; Xlib's own handler would end the
+// process with 1 and a message.
+int ignoreXError(Display*, XErrorEvent*)
+{
+    return 0;
 }
 
 // FLTK sends both the window manager's close request and an unused Escape key here; only
@@ -196,14 +243,25 @@ void noteCloseRequest(Fl_Widget*, void*)
     closeRequested = true;
 }
 
+// Answers a close request not answered yet. A window taken away from outside can send no
+// close request any more; it counts as one rather than have the viewer wait for ever.
+bool takeCloseRequest()
+{
+    const bool requested = closeRequested || !window->shown();
+    closeRequested = false;
+    return requested;
+}
+
 // The window keeps copies of the images.
 void setWindowIcons()
 {
     std::vector<std::vector<std::uint8_t>> pixels;
     std::vector<std::unique_ptr<Fl_RGB_Image>> images;
     std::vector<const Fl_RGB_Image*> imageList;
-    pixels.reserve(std::size(iconSizes));
-    for (const int size : iconSizes) {
+    pixels.reserve(std::size(viewerIconSizes));
+    // Smallest first, as the window has always listed them.
+    for (auto at = std::rbegin(viewerIconSizes); at != std::rend(viewerIconSizes); ++at) {
+        const int size = *at;
         pixels.push_back(renderIconImage(size));
         images.push_back(std::make_unique<Fl_RGB_Image>(pixels.back().data(), size, size, 4));
         imageList.push_back(images.back().get());
@@ -215,10 +273,12 @@ void setWindowIcons()
 
 bool createViewerWindow()
 {
-    // The viewer never shows a message of its own, FLTK's included.
+    // The viewer never shows a message of its own, FLTK's and Xlib's included.
     Fl::warning = ignoreMessage;
     Fl::error = ignoreMessage;
     Fl::fatal = endWithoutDisplay;
+    XSetErrorHandler(ignoreXError);
+    XSetIOErrorHandler(endWithLostDisplay);
     // FLTK ends the process when it cannot open the display itself; opening it here first
     // turns that into a failed creation, with nothing shown.
     Display* display = XOpenDisplay(nullptr);
@@ -226,20 +286,25 @@ bool createViewerWindow()
         return false;
     fl_open_display(display);
 
-    window = new Fl_Double_Window(windowX, windowY, clientWidth, clientHeight, windowTitle);
-    list = new RowList(listX, listY, listWidth, listHeight);
+    namespace layout = windowLayout;
+    window = new Fl_Double_Window(layout::x, layout::y, layout::clientWidth, layout::clientHeight,
+                                  layout::title);
+    list =
+        new RowList(layout::listMargin, layout::listMargin, layout::listWidth, layout::listHeight);
     window->end();
-    window->size_range(clientWidth, clientHeight, clientWidth, clientHeight);
+    window->size_range(layout::clientWidth, layout::clientHeight, layout::clientWidth,
+                       layout::clientHeight);
     window->callback(noteCloseRequest);
     setWindowIcons();
     window->show();
     return true;
 }
 
-void appendRow(std::string_view row)
+bool appendRow(std::string_view row)
 {
     if (list != nullptr)
         list->appendRow(row);
+    return true;
 }
 
 void beginFill() {}
@@ -250,17 +315,17 @@ void endFill()
         list->fillDone();
 }
 
+bool handlePendingEvents()
+{
+    Fl::check();
+    return takeCloseRequest();
+}
+
 bool waitForEvent()
 {
-    if (closeRequested) {
-        closeRequested = false;
+    if (takeCloseRequest())
         return true;
-    }
     Fl::wait();
-    // A window taken away from outside can send no close request any more; count it as one
-    // rather than wait for ever.
-    if (!window->shown())
-        closeRequested = true;
     return false;
 }
 

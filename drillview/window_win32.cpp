@@ -2,6 +2,8 @@
 // moving the focus, and a message loop that hands the close request to the viewer's run.
 #include "viewer_window.h"
 
+#include "window_layout.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,7 +12,6 @@ namespace {
 
 // The class name is the pattern "WindowClass_%ld" filled in with window number 0.
 constexpr const char* className = "WindowClass_0";
-constexpr const char* windowTitle = "Logfile by .::Zandrix::.";
 constexpr DWORD windowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_GROUP |
                             WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
@@ -162,9 +163,11 @@ HACCEL createShortcuts()
 
 void createList()
 {
+    namespace layout = windowLayout;
     viewer.list =
-        CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", nullptr, listStyle, 15, 15, 270, 470,
-                        viewer.window, nullptr /* control id 0 */, viewer.instance, nullptr);
+        CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", nullptr, listStyle, layout::listMargin,
+                        layout::listMargin, layout::listWidth, layout::listHeight, viewer.window,
+                        nullptr /* control id 0 */, viewer.instance, nullptr);
     if (!viewer.list)
         return; // the run goes on without a list; appendRow drops every row
     SendMessageA(viewer.list, WM_SETFONT,
@@ -174,13 +177,36 @@ void createList()
 // The number of lines is not known before the end of the log, so the list is told to make room
 // for as many rows again as it holds whenever it is full: left alone, the list grows its
 // storage a few rows at a time, and a log of a million lines takes ten times as long to fill.
-void reserveRows()
+// False when the room cannot be had: memory for more rows is running out.
+bool reserveRows()
 {
     constexpr WPARAM fewestRows = 256;
     constexpr WPARAM bytesPerRow = 48; // a drill log's lines are some 20 to 90 bytes long
     const WPARAM more = viewer.rows < fewestRows ? fewestRows : viewer.rows;
-    SendMessageA(viewer.list, LB_INITSTORAGE, more, static_cast<LPARAM>(more * bytesPerRow));
+    if (SendMessageA(viewer.list, LB_INITSTORAGE, more, static_cast<LPARAM>(more * bytesPerRow)) ==
+        LB_ERRSPACE)
+        return false;
     viewer.reserved += more;
+    return true;
+}
+
+// Answers a close request the window procedure has noted and not answered yet.
+bool takeCloseRequest()
+{
+    const bool requested = viewer.closeRequested;
+    viewer.closeRequested = false;
+    return requested;
+}
+
+// A message taken from the queue: a shortcut while the window is active, else dispatched.
+void handleMessage(MSG& message)
+{
+    const bool shortcut = GetActiveWindow() == viewer.window &&
+                          TranslateAcceleratorA(viewer.window, viewer.shortcuts, &message);
+    if (!shortcut) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
 }
 
 } // namespace
@@ -192,11 +218,12 @@ bool createViewerWindow()
     // A failed registration shows itself as a failed CreateWindowExA below.
     registerWindowClass();
 
-    RECT outer{0, 0, 300, 500};
+    namespace layout = windowLayout;
+    RECT outer{0, 0, layout::clientWidth, layout::clientHeight};
     AdjustWindowRect(&outer, windowStyle, FALSE);
-    viewer.window =
-        CreateWindowExA(0, className, windowTitle, windowStyle, 387, 100, outer.right - outer.left,
-                        outer.bottom - outer.top, nullptr, nullptr, viewer.instance, nullptr);
+    viewer.window = CreateWindowExA(0, className, layout::title, windowStyle, layout::x, layout::y,
+                                    outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                                    nullptr, viewer.instance, nullptr);
     if (!viewer.window) {
         UnregisterClassA(className, viewer.instance);
         return false;
@@ -207,17 +234,22 @@ bool createViewerWindow()
     return true;
 }
 
-void appendRow(std::string_view row)
+bool appendRow(std::string_view row)
 {
     if (!viewer.list)
-        return;
+        return true;
     viewer.row.assign(row);
-    if (viewer.rows == viewer.reserved)
-        reserveRows();
-    ++viewer.rows;
-    // A row the list refuses (LB_ERR, LB_ERRSPACE) is dropped; the next one is tried.
-    SendMessageA(viewer.list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(viewer.row.c_str()));
+    if (viewer.rows == viewer.reserved && !reserveRows())
+        return false;
+    // Out of memory, the list answers LB_ERRSPACE: the rows it holds are all there will be. A
+    // row refused for any other reason (LB_ERR) is dropped, and the next one is tried.
+    const LRESULT added = SendMessageA(viewer.list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(viewer.row.c_str()));
+    if (added == LB_ERRSPACE)
+        return false;
+    if (added != LB_ERR)
+        ++viewer.rows;
+    return true;
 }
 
 // Drawing is off while the rows go in: a visible list redraws after every insertion, which
@@ -237,22 +269,22 @@ void endFill()
     UpdateWindow(viewer.list);
 }
 
+bool handlePendingEvents()
+{
+    MSG message{};
+    while (!viewer.closeRequested && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        handleMessage(message);
+    return takeCloseRequest();
+}
+
 bool waitForEvent()
 {
-    if (viewer.closeRequested) {
-        viewer.closeRequested = false;
+    if (takeCloseRequest())
         return true;
-    }
     MSG message{};
-    // The answer is not looked at: WM_QUIT is dispatched like any other message and does not
-    // end the viewer; only the close request does.
+    // The answer is not looked at: a WM_QUIT is handled like any other message.
     GetMessageA(&message, nullptr, 0, 0);
-    const bool shortcut = GetActiveWindow() == viewer.window &&
-                          TranslateAcceleratorA(viewer.window, viewer.shortcuts, &message);
-    if (!shortcut) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    handleMessage(message);
     return false;
 }
 

@@ -14,18 +14,24 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+constexpr std::size_t wholeLines = std::string::npos;
+
 struct ReadMode {
     const char* name;
     std::int32_t largestRead;
     bool refuseBuffer;
+    std::size_t piece = wholeLines; // lines taken in parts of at most this many bytes
 };
 
-// The reader must give the same lines however the file layer hands out the bytes.
+// The reader must give the same lines however the file layer hands out the bytes, and
+// whether a line is taken whole or in parts.
 const ReadMode readModes[] = {
     {"whole blocks", 1 << 30, false},
     {"reads of 7 bytes", 7, false},
     {"reads of 4095 bytes", 4095, false},
     {"without a buffer", 1 << 30, true},
+    {"lines in parts of 3 bytes", 1 << 30, false, 3},
+    {"lines in parts of 4095 bytes, without a buffer", 1 << 30, true, 4095},
 };
 
 void resetFake(std::string_view bytes, const ReadMode& mode)
@@ -36,12 +42,27 @@ void resetFake(std::string_view bytes, const ReadMode& mode)
     fakeLogFiles().refuseBuffer = mode.refuseBuffer;
 }
 
-// Reads lines the way the viewer does, asking atEnd before each one.
-Lines readLines(LogLineReader& reader)
+// Reads lines the way the viewer does, asking atEnd before each one, whole or in parts.
+Lines readLines(LogLineReader& reader, std::size_t piece = wholeLines)
 {
     Lines lines;
-    while (!reader.atEnd() && lines.size() < 100000)
-        lines.push_back(reader.readLine());
+    while (!reader.atEnd() && lines.size() < 100000) {
+        if (piece == wholeLines) {
+            lines.push_back(reader.readLine());
+            continue;
+        }
+        std::string line;
+        for (bool complete = false; !complete;) {
+            const std::size_t before = line.size();
+            complete = reader.readLinePart(line, piece);
+            EXPECT_LE(line.size() - before, piece);
+            if (!complete && line.size() - before != piece) {
+                ADD_FAILURE() << "a part short of its size, yet the line goes on";
+                break;
+            }
+        }
+        lines.push_back(line);
+    }
     return lines;
 }
 
@@ -54,7 +75,7 @@ Lines readAllLines(std::string_view bytes, const ReadMode& mode)
         LogLineReader reader;
         EXPECT_TRUE(reader.open("log"));
         EXPECT_EQ(reader.buffer == nullptr, mode.refuseBuffer);
-        lines = readLines(reader);
+        lines = readLines(reader, mode.piece);
         // Past the end it stays at the end and answers empty lines.
         EXPECT_TRUE(reader.atEnd());
         EXPECT_EQ(reader.readLine(), "");
@@ -126,12 +147,13 @@ TEST(LogLineReader, AgreesWithTheReferenceOnRandomFiles)
     std::mt19937 random(20240101);
     const char alphabet[] = {'a', 'b', '\r', '\n', '\0', '\t', '\x80', '\xff'};
     const std::int32_t readSizes[] = {1, 2, 3, 7, 4095, 4096, 1 << 30};
+    const std::size_t pieces[] = {1, 2, 4096, wholeLines};
     for (int round = 0; round < 300; ++round) {
         std::string bytes(random() % 9000, ' ');
         for (char& byte : bytes)
             byte = alphabet[random() % sizeof alphabet];
-        const ReadMode mode{"random", readSizes[random() % std::size(readSizes)],
-                            random() % 4 == 0};
+        const ReadMode mode{"random", readSizes[random() % std::size(readSizes)], random() % 4 == 0,
+                            pieces[random() % std::size(pieces)]};
         SCOPED_TRACE("round " + std::to_string(round));
         ASSERT_EQ(readAllLines(bytes, mode), referenceLines(bytes));
     }

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # drillview end to end, on an X server of its own: the window's title, client size, position,
-# fixed size and icon, rows on a screenshot, keys, the close request and exit code 0, and a
-# drill run appending while the viewer holds the log open.
+# fixed size and icon, rows on a screenshot, the row each key selects, the close request and
+# exit code 0, a drill run appending while the viewer holds the log open, logs that are not
+# regular files, a row too long for one X request, a close request during the fill of a huge
+# log, memory running out, and the X server going away.
 # Usage: viewer_e2e.sh CASE DRILLVIEW CLOSE-REQUEST-TOOL DRILL ARTEFACT-DIR
-#   CASE: log | empty-log | no-log | drill-while-open | no-display
+#   CASE: log | empty-log | no-log | drill-while-open | no-display | not-regular | long-row |
+#         huge-log | out-of-memory | lost-x-server
 # Every wait is bounded; screenshots are kept in ARTEFACT-DIR.
 set -euo pipefail
 
@@ -12,8 +15,10 @@ title='Logfile by .::Zandrix::.'
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)
-trap 'stop_viewer_and_x_server; rm -rf "$work"' EXIT
+viewer_measure=()
+trap '[ -z "$fifo_holder" ] || kill "$fifo_holder"; stop_viewer_and_x_server; rm -rf "$work"' EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/viewer_e2e_lib.sh"
 
 # The list's inside, left of where the scroll bar appears, and the scroll bar's strip.
 rows_area() { convert "$1" -crop 240x450+20+20 +repage "${@:2}"; }
@@ -40,8 +45,20 @@ shows_empty_list() {
     is_uniform rows_area "$1" && [ "$(convert "$1" -crop 1x1+100+100 -format '%[fx:mean]' info:)" != 0 ]
 }
 
+# start_viewer [MEMORY-MB]: the viewer in the work folder, its memory limited when asked, run
+# by the command in viewer_measure when there is one.
+# AddressSanitizer reserves terabytes of address space, so a sanitized viewer is limited by
+# its resident memory instead.
 start_viewer() {
-    (cd "$work" && exec timeout 60 "$drillview" >"$work/viewer.out" 2>&1) &
+    (
+        cd "$work"
+        if [ -n "${1:-}" ] && [[ $(ldd "$drillview") == *libasan* ]]; then
+            export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=$1
+        elif [ -n "${1:-}" ]; then
+            ulimit -v $(($1 * 1024))
+        fi
+        exec timeout 60 "${viewer_measure[@]}" "$drillview" >"$work/viewer.out" 2>&1
+    ) &
     viewer_pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title//./\\.}\$" |
         head -n 1) || fail "no window titled '$title'"
@@ -65,15 +82,96 @@ check_window() {
     [ "$icons" = 'Icon (32 x 32) Icon (48 x 48) Icon (128 x 128) ' ] || fail "icons: $icons"
 }
 
-# The close button's request: the viewer ends, with exit code 0 and no output.
-close_viewer() {
-    "$close_request" "$window" || fail "close request not sent"
+# The viewer's end: exit code 0 and no output.
+await_quiet_end() { # WHAT-ENDED-IT
     local status=0
     wait "$viewer_pid" || status=$?
     viewer_pid=''
     [ "$status" -eq 0 ] ||
-        fail "exit code $status after the close request (124: still open): $(head -c 3000 "$work/viewer.out")"
+        fail "exit code $status after $1 (124: still open): $(head -c 3000 "$work/viewer.out")"
     [ ! -s "$work/viewer.out" ] || fail "the viewer wrote: $(cat "$work/viewer.out")"
+}
+
+# The close button's request, and that end.
+close_viewer() {
+    "$close_request" "$window" || fail "close request not sent"
+    await_quiet_end "the close request"
+}
+
+# The selected row as drawn, into BAND: the run of the selection colour down the list's left
+# edge (the keyboard focus's dotted frame left out), as wide as the rows area. Prints the
+# run's top and height inside the list; fails when no row is selected.
+selected_band() { # SCREENSHOT BAND
+    local top height
+    read -r top height < <(convert "$1" -crop 1x466+18+17 +repage txt:- |
+        awk '/#000080/ { if (top == "") top = NR - 2; n++ } END { print top, n }')
+    [ -n "$top" ] && convert "$1" -crop "240x$height+20+$((17 + top))" +repage "$2" &&
+        echo "$top $height"
+}
+
+# Presses the keys and shoots until two shots in a row agree, the first no longer the state
+# before the keys; the selected row's band is then kept as the picture of ROW.
+remember_row() { # ROW KEY...
+    local row=$1 previous=''
+    shift
+    shoot "$work/before.png"
+    xdotool key --delay 20 "$@"
+    for _ in $(seq 50); do
+        shoot "$work/shot.png"
+        if ! same_picture "$work/before.png" "$work/shot.png" && [ -n "$previous" ] &&
+            same_picture "$previous" "$work/shot.png"; then
+            read -r band_top band_height < <(selected_band "$work/shot.png" "$work/row-$row.png")
+            return 0
+        fi
+        previous=$work/previous.png
+        mv "$work/shot.png" "$previous"
+        sleep 0.2
+    done
+    fail "keys $* changed nothing"
+}
+same_picture() { compare -metric AE "$1" "$2" null: 2>/dev/null; }
+
+# Presses KEY and shoots until the selected row is ROW, at PLACE: the top of the list, its
+# bottom, or anywhere (-). A key that changes nothing passes at once; the next one shows it.
+expect_row() { # KEY ROW PLACE
+    local top height
+    xdotool key "$1"
+    for _ in $(seq 50); do
+        shoot "$work/shot.png" && read -r top height < <(selected_band "$work/shot.png" "$work/band.png") &&
+            same_picture "$work/band.png" "$work/row-$2.png" && case $3 in
+            top) [ "$top" -eq "$row_zero_top" ] ;;
+            bottom) [ $((top + height)) -ge $((466 - 2)) ] ;;
+            *) true ;;
+            esac && return 0
+        sleep 0.1
+    done
+    fail "$1 did not select row $2 ($3)"
+}
+
+# Home, End and the page keys, each with the row it selects; a page is the rows the list shows
+# whole, and a page key moves one row less. The rows are first pictured as Down reaches them.
+check_keys() { # LAST-ROW
+    local last=$1 row reached step
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    remember_row 0 Tab Down # TAB gives the list the focus; Down selects the first row
+    row_zero_top=$band_top
+    remember_row 1 Down
+    step=$((466 / (band_top - row_zero_top) - 1))
+    local table=(
+        "Home 0 top" "Page_Up 0 top" "Page_Down $step -" "Page_Down $((2 * step)) bottom"
+        "End $last bottom" "Page_Down $last bottom" "Page_Up $((last - step)) -"
+        "Page_Up $((last - 2 * step)) -" "Page_Up 0 top"
+    )
+    reached=1
+    for row in $(printf '%s\n' "${table[@]}" | cut -d' ' -f2 | sort -n -u); do
+        [ "$row" -gt "$reached" ] || continue
+        remember_row "$row" $(printf 'Down %.0s' $(seq $((row - reached))))
+        reached=$row
+    done
+    for entry in "${table[@]}"; do
+        # shellcheck disable=SC2086 # the entry's three words
+        expect_row $entry
+    done
 }
 
 write_log() {
@@ -106,19 +204,15 @@ log)
     screenshot_until "$artefacts/viewer-log.png" shows_rows || fail "no rows on the screenshot"
     ! is_uniform scrollbar_strip "$artefacts/viewer-log.png" || fail "no vertical scroll bar"
 
-    # With the window focused (there is no window manager to do it), TAB gives the list the
-    # focus and Down selects; Escape must not close the window, so the Down after it still
-    # moves the selection.
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    xdotool key Tab Down 2>/dev/null
-    changed_from() { ! compare -metric AE "$artefacts/viewer-log.png" "$1" null: 2>/dev/null; }
-    screenshot_until "$artefacts/viewer-log-selected.png" changed_from ||
-        fail "TAB and Down did not select a row"
-    xdotool key Escape Down 2>/dev/null
-    moved_on() { ! compare -metric AE "$artefacts/viewer-log-selected.png" "$1" null: 2>/dev/null; }
-    screenshot_until "$artefacts/viewer-log-after-escape.png" moved_on ||
-        fail "the list took no keys after Escape"
+    # With the window focused (there is no window manager to do it): the log's 63 rows.
+    check_keys 62
+    cp "$work/shot.png" "$artefacts/viewer-log-selected.png"
+    # Escape does not close the window: the list still takes keys after it...
+    xdotool key Escape
+    expect_row End 62 bottom
     kill -0 "$viewer_pid" || fail "Escape ended the viewer"
+    # ...and a close request right after an Escape still ends the viewer.
+    xdotool key Escape
     close_viewer
     [ "$(md5sum <"$work/tovu")" = "$before" ] || fail "the viewer changed the log"
     ;;
@@ -150,6 +244,82 @@ drill-while-open)
     compare -metric AE "$artefacts/viewer-before-drill.png" \
         "$artefacts/viewer-after-drill.png" null: 2>/dev/null || fail "the list changed"
     close_viewer
+    ;;
+not-regular)
+    # Only a regular file is read; anything else gives an empty list, never a hang: a FIFO
+    # without a writer (opening it would wait for one), a FIFO with lines waiting in it, a
+    # device, a socket and a folder. The memory limit stops an endless device being read.
+    for kind in "${non_regular_kinds[@]}"; do
+        make_non_regular_log "$kind" "$work/tovu"
+        start_viewer 256
+        screenshot_until "$artefacts/viewer-$kind.png" shows_empty_list ||
+            fail "$kind: the list is not empty"
+        is_uniform scrollbar_strip "$artefacts/viewer-$kind.png" || fail "$kind: a scroll bar"
+        close_viewer
+    done
+    ;;
+long-row)
+    # Rows longer than one X request can carry, at the top and at the end: both drawn as far as
+    # the list shows them (the right edge of the rows area holds text), the last one once End
+    # has scrolled it into view and selected it.
+    long=$(head -c 300000 /dev/zero | tr '\0' W)
+    { echo "$long" && printf 'Zeile %d\n' $(seq 40) && echo "$long"; } >"$work/tovu"
+    start_viewer
+    right_edge() { convert "$1" -crop 20x12+240+19 +repage "${@:2}"; }
+    shows_long_row() { ! is_uniform right_edge "$1"; }
+    screenshot_until "$artefacts/viewer-long-row.png" shows_long_row || fail "the long row is blank"
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key Tab End
+    selected_long_row() {
+        read -r top height < <(selected_band "$1" "$work/band.png") &&
+            [ $((top + height)) -ge $((466 - 2)) ] && ! is_uniform convert "$work/band.png" -crop 20x+220+0
+    }
+    screenshot_until "$artefacts/viewer-long-row-end.png" selected_long_row ||
+        fail "the last long row is not drawn selected at the bottom"
+    close_viewer
+    ;;
+huge-log)
+    # A log of a million million bytes, a line and then NUL bytes: endless empty rows. The
+    # window is there before the fill, and a close request sent as it appears ends the viewer
+    # at once with 0, long before its memory runs out: were events not taken during the fill,
+    # the window would not even show before the 1 GB the viewer is given were used up.
+    write_endless_log '\n' "$work/tovu"
+    viewer_measure=(/usr/bin/time -f %M -o "$work/peak-kb")
+    start_viewer 1024
+    sent=$EPOCHREALTIME
+    close_viewer
+    took=$(awk -v from="$sent" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.2f", to - from }')
+    peak_mb=$(($(<"$work/peak-kb") / 1024))
+    echo "the close request during the fill took effect after $took s, at $peak_mb MB"
+    awk -v took="$took" 'BEGIN { exit !(took < 5) }' || fail "the close request took $took s"
+    [ "$peak_mb" -lt 512 ] || fail "the fill went on to $peak_mb MB"
+    ;;
+out-of-memory)
+    # With 64 MB (the viewer itself needs some 15), the fill stops where the memory ends and
+    # the window shows the rows read until then: of endless empty rows, and of one endless
+    # line. Nothing aborts; the close request ends the viewer with 0.
+    for endless in rows line; do
+        if [ "$endless" = rows ]; then
+            write_endless_log '\n' "$work/tovu"
+        else
+            { echo 'Erste Zeile' && head -c 200M /dev/zero | tr '\0' x; } >"$work/tovu"
+        fi
+        start_viewer 64
+        await_fill_end "$(pgrep -P "$viewer_pid")" ||
+            fail "the fill did not end ($endless): $(head -c 3000 "$work/viewer.out")"
+        screenshot_until "$artefacts/viewer-out-of-memory-$endless.png" shows_rows ||
+            fail "no rows when memory ran out ($endless)"
+        close_viewer
+    done
+    ;;
+lost-x-server)
+    # The X server goes away under a running viewer: it ends quietly with 0, as it does
+    # without a display.
+    write_log
+    start_viewer
+    screenshot_until "$artefacts/viewer-lost-x-server.png" shows_rows || fail "no rows"
+    stop_x_server
+    await_quiet_end "the X server went away"
     ;;
 *)
     fail "unknown case"

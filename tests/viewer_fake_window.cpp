@@ -3,12 +3,15 @@
 #include "viewer_fake_window.h"
 #include "viewer_window.h"
 
+#include <new>
+
 namespace {
 
 enum class Stage { none, shown, filling, closed, destroyed };
 
 Stage stage = Stage::none;
 int waits = 0;
+int offeredRows = 0;
 
 void expectStage(bool allowed)
 {
@@ -30,16 +33,23 @@ bool createViewerWindow()
     fake.calls.push_back("create");
     stage = fake.refuseCreation ? Stage::none : Stage::shown;
     waits = 0;
+    offeredRows = 0;
     return !fake.refuseCreation;
 }
 
-void appendRow(std::string_view row)
+bool appendRow(std::string_view row)
 {
     FakeViewerWindow& fake = fakeViewerWindow();
     expectStage(stage == Stage::filling);
+    ++offeredRows;
+    if (offeredRows == fake.throwAtRow)
+        throw std::bad_alloc();
+    if (offeredRows == fake.refuseRow)
+        return false;
     if (fake.calls.back() != "row")
         fake.calls.push_back("row");
     fake.rows.emplace_back(row);
+    return true;
 }
 
 void beginFill()
@@ -54,6 +64,13 @@ void endFill()
     fakeViewerWindow().calls.push_back("endFill");
     expectStage(stage == Stage::filling);
     stage = Stage::shown;
+}
+
+bool handlePendingEvents()
+{
+    FakeViewerWindow& fake = fakeViewerWindow();
+    expectStage(stage == Stage::filling);
+    return ++fake.looks == fake.closeOnLook;
 }
 
 bool waitForEvent()

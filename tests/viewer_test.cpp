@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 using namespace std::string_literals;
 
 namespace {
@@ -38,14 +40,13 @@ const Texts drillLogRows = {
     hyphens,
 };
 
-// Runs the viewer in a world holding the given log (none when null).
-void runWithLog(const std::string* log, int closeOnWait = 1)
+// Runs the viewer in a world holding the given log (none when null) and the window.
+void runWithLog(const std::string* log, FakeViewerWindow window = {})
 {
     fakeLogFiles() = {};
     if (log != nullptr)
         fakeLogFiles().files["tovu"] = *log;
-    fakeViewerWindow() = {};
-    fakeViewerWindow().closeOnWait = closeOnWait;
+    fakeViewerWindow() = std::move(window);
     runViewer();
     EXPECT_EQ(fakeViewerWindow().misuses, 0);
     EXPECT_EQ(fakeLogFiles().misuses, 0);
@@ -118,4 +119,48 @@ TEST(Viewer, DoesNothingMoreWhenTheWindowCannotBeCreated)
     EXPECT_EQ(fakeViewerWindow().calls, (Texts{"create"}));
     EXPECT_EQ(fakeLogFiles().opens, 0);
     EXPECT_TRUE(fakeLogFiles().readSizes.empty());
+}
+
+TEST(Viewer, EndsAtACloseRequestDuringTheFill)
+{
+    const std::string longLine(1 << 20, 'x');
+    struct Case {
+        std::string log;
+        Texts rows;             // shown when the close request comes at the first look
+        Texts calls;            // no wait for another close request
+        std::int32_t mostBytes; // read from the log by then
+    };
+    const Case cases[] = {
+        {drillLog("\n") + drillLog("\n"),
+         {drillLogRows[0]},
+         {"create", "beginFill", "row", "endFill", "destroy"},
+         4096},
+        // A long line is read in pieces, with a look at the events between them.
+        {longLine + "\nlast\n", {}, {"create", "beginFill", "endFill", "destroy"}, 128 * 1024},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.log.substr(0, 20));
+        FakeViewerWindow window;
+        window.closeOnLook = 1;
+        runWithLog(&c.log, std::move(window));
+        EXPECT_EQ(fakeViewerWindow().rows, c.rows);
+        EXPECT_EQ(fakeViewerWindow().calls, c.calls);
+        const std::vector<std::int32_t>& reads = fakeLogFiles().readSizes;
+        EXPECT_LE(std::accumulate(reads.begin(), reads.end(), 0), c.mostBytes);
+    }
+}
+
+// The rows read until then stay, the window waits for its close request as usual.
+TEST(Viewer, StopsTheFillWhenMemoryForMoreRowsRunsOut)
+{
+    for (const bool throws : {false, true}) {
+        SCOPED_TRACE(throws ? "thrown" : "refused");
+        FakeViewerWindow window;
+        (throws ? window.throwAtRow : window.refuseRow) = 3;
+        const std::string log = drillLog("\r\n");
+        runWithLog(&log, std::move(window));
+        EXPECT_EQ(fakeViewerWindow().rows, (Texts{drillLogRows[0], drillLogRows[1]}));
+        EXPECT_EQ(fakeViewerWindow().calls,
+                  (Texts{"create", "beginFill", "row", "endFill", "close", "destroy"}));
+    }
 }

@@ -8,7 +8,7 @@ add_executable(viewer_tests
     log_line_reader_fake_file.cpp
     log_line_reader_test.cpp
     viewer_fake_window.cpp
-    viewer_icon_test.cpp
+    icon_image_test.cpp
     viewer_test.cpp
 )
 target_link_libraries(viewer_tests PRIVATE drillview_core test_support)
@@ -16,7 +16,7 @@ drill_add_unit_tests(viewer_tests)
 
 # The platform's file layer, once the platform has one (see drillview/CMakeLists.txt).
 if(TARGET drillview_file)
-    add_executable(viewer_file_tests log_line_reader_file_test.cpp)
+    add_executable(viewer_file_tests log_file_test.cpp)
     target_link_libraries(viewer_file_tests PRIVATE drillview_core drillview_reader drillview_file test_support)
     drill_add_unit_tests(viewer_file_tests)
 endif()
@@ -71,7 +71,13 @@ if(TARGET drillview AND NOT WIN32)
     target_link_libraries(viewer_close_request PRIVATE X11::X11)
     # Under the sanitize build: the font library's caches are not the viewer's leaks.
     set(leak_suppressions ${CMAKE_CURRENT_SOURCE_DIR}/viewer_leak_suppressions.txt)
-    foreach(case log empty-log no-log drill-while-open no-display)
+    set(cases log empty-log no-log drill-while-open no-display not-regular long-row huge-log
+              lost-x-server)
+    if(NOT DRILL_SANITIZE)
+        # AddressSanitizer's operator new ends the process when memory runs out, never throws.
+        list(APPEND cases out-of-memory)
+    endif()
+    foreach(case IN LISTS cases)
         add_test(NAME viewer_e2e_${case}
                  COMMAND timeout 180 ${CMAKE_CURRENT_SOURCE_DIR}/viewer_e2e.sh ${case}
                          $<TARGET_FILE:drillview> $<TARGET_FILE:viewer_close_request>

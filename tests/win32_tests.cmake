@@ -26,6 +26,7 @@ add_test(NAME win32_drill_resources
 # The committed icon must be what the committed generator draws.
 add_executable(drill_icon_generator ${PROJECT_SOURCE_DIR}/tools/drill_icon.cpp
                                     ${PROJECT_SOURCE_DIR}/tools/ico_file.cpp)
+target_link_libraries(drill_icon_generator PRIVATE drillview_core) # the icon sampling
 add_test(NAME win32_drill_icon_generate COMMAND drill_icon_generator drill_generated.ico)
 add_test(NAME win32_drill_icon_current
          COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico
@@ -54,7 +55,8 @@ if(TARGET drillview)
     add_executable(win32_viewer_probe win32_viewer_probe.cpp)
     target_link_libraries(win32_viewer_probe PRIVATE user32 gdi32)
     set(viewer_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_e2e.sh)
-    foreach(case crlf lf cr nul mixed no-log empty-log many-rows keys drill-while-open)
+    foreach(case crlf lf cr nul mixed no-log empty-log many-rows keys drill-while-open not-regular
+                 huge-log out-of-memory)
         add_test(NAME win32_viewer_e2e_${case}
                  COMMAND timeout --kill-after=10 300 bash ${viewer_e2e} ${case}
                          $<TARGET_FILE:drillview> $<TARGET_FILE:win32_viewer_probe>

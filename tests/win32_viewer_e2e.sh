@@ -3,9 +3,11 @@
 # own: the inspector, another Win32 program on that desktop, reports the window, its list and
 # every row, moves the focus and asks the window to close; the viewer must end with exit code
 # 0. Logs with each line terminator, none and an empty one, a drill.exe run appending while
-# the viewer is open. A screenshot of each case is kept.
+# the viewer is open, things in the log's place that are not files, a close request during the
+# fill of endless rows, and memory running out. A screenshot of each case is kept.
 # Usage: win32_viewer_e2e.sh CASE DRILLVIEW_EXE INSPECTOR_EXE DRILL_EXE ARTEFACT_DIR
 #   CASE: crlf | lf | cr | nul | mixed | no-log | empty-log | many-rows | keys | drill-while-open
+#         | not-regular | huge-log | out-of-memory
 # (WINEPREFIX and Wine's quiet settings come from CTest.) Every wait is bounded.
 set -euo pipefail
 case_name=$1
@@ -16,8 +18,9 @@ title='Logfile by .::Zandrix::.'
 desktop="drillview-$case_name-$$"
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/viewer_e2e_lib.sh"
 work=$(mktemp -d)
-trap 'stop_viewer_and_x_server; rm -rf "$work"' EXIT
+trap '[ -z "$fifo_holder" ] || kill "$fifo_holder"; stop_viewer_and_x_server; rm -rf "$work"' EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 keep_going=1
 give_up() {
@@ -27,13 +30,27 @@ give_up() {
 
 # A desktop of 1024 by 768 pixels, so that the window's position is its own and not a window
 # manager's. The inspector is started only once the window exists, so that it joins the
-# desktop this explorer made rather than having Wine make another.
+# desktop this explorer made rather than having Wine make another. Wine reserves most of the
+# memory it needs at its start, so a limit (memory_limit, in KB) below 2 GB stops it starting.
+memory_limit=''
 start_viewer() {
-    (cd "$work" && exec timeout --kill-after=10 120 wine explorer \
-        "/desktop=$desktop,1024x768" "$drillview" >"$work/viewer.out" 2>&1) &
+    (
+        cd "$work"
+        [ -z "$memory_limit" ] || ulimit -v "$memory_limit"
+        exec timeout --kill-after=10 120 wine explorer "/desktop=$desktop,1024x768" "$drillview" \
+            >"$work/viewer.out" 2>&1
+    ) &
     viewer_pid=$!
     timeout 60 xdotool search --sync --name "^${title//./\\.}\$" >/dev/null 2>&1 ||
         give_up "no window titled '$title'"
+}
+
+# The viewer's own Linux process: Wine starts it apart from the explorer, in the work folder.
+viewer_process() {
+    local pid
+    for pid in $(pgrep -f -x "$drillview"); do
+        [ "$(readlink "/proc/$pid/cwd")" != "$work" ] || echo "$pid"
+    done
 }
 
 inspect() { # STEP...: the inspector's findings on stdout
@@ -51,19 +68,15 @@ await_viewer_end() {
 
 # What the inspector reports of every viewer: the window and the list as made, the list
 # filled and unscrolled, nothing selected, the focus on the window itself as activating it
-# leaves it (the list gets it only from TAB). The system adds WS_VISIBLE and WS_CLIPSIBLINGS
-# to the window's style and WS_EX_WINDOWEDGE to its extended style; the list hides a scroll
-# bar it does not need and clears its bit, so WS_VSCROLL shows only when the rows overflow
-# and WS_HSCROLL never, as no horizontal extent is set.
-expected_report() { # ROWS-FILE [WS_VSCROLL|]
-    printf '%s\n' "title: $title" 'class: WindowClass_0' \
-        'style: WS_VISIBLE|WS_CLIPSIBLINGS|WS_CAPTION|WS_SYSMENU' \
-        'extended style: WS_EX_WINDOWEDGE' 'position: 387,100' 'client size: 300x500' \
-        'list class: ListBox' 'list extended style: WS_EX_CLIENTEDGE' \
-        "list style: WS_CHILD|WS_VISIBLE|${2:-}WS_GROUP|WS_TABSTOP|LBS_NOTIFY|LBS_HASSTRINGS|LBS_NOINTEGRALHEIGHT" \
-        'list rectangle: 15,15 270x470' 'list control id: 0' 'list font: DEFAULT_GUI_FONT' \
-        'list selection: -1' 'focus: window' 'list top row: 0' \
-        "rows: $(wc -l <"$1")"
+# leaves it (the list gets it only from TAB). The list hides a scroll bar it does not need, so
+# WS_VSCROLL shows only when the rows overflow, and WS_HSCROLL never, as no horizontal extent
+# is set.
+expected_report() { # ROWS-FILE [WS_VSCROLL]
+    printf '%s\n' "title: $title" 'class: WindowClass_0' 'style: WS_CAPTION|WS_SYSMENU' \
+        'position: 387,100' 'client size: 300x500' 'list class: ListBox' \
+        "list style: ${2:-0}" 'list edge: WS_EX_CLIENTEDGE' 'list rectangle: 15,15 270x470' \
+        'list control id: 0' 'list font: DEFAULT_GUI_FONT' 'list selection: -1' 'focus: window' \
+        'list top row: 0' "rows: $(wc -l <"$1")"
     sed 's/^/row: /' "$1"
 }
 
@@ -101,7 +114,7 @@ screenshot_until() { # FILE REPORT rows|empty
 
 # A viewer on LOG-BYTES (or on none), reported, shot, closed by CLOSE-STEP; the rows expected
 # are the remaining arguments.
-view_and_close() { # LOG-BYTES|--no-log CLOSE-STEP [WS_VSCROLL|] -- ROW...
+view_and_close() { # LOG-BYTES|--no-log CLOSE-STEP [WS_VSCROLL] -- ROW...
     local log=$1 close=$2 vscroll=$3
     shift 4
     if [ "$log" != --no-log ]; then printf "$log" >"$work/tovu"; fi
@@ -140,7 +153,43 @@ many-rows)
     wide=$(printf 'W%.0s' $(seq 400))
     lines=("$wide")
     for i in $(seq 200); do lines+=("Zeile $i"); done
-    view_and_close "$(printf '%s\\r\\n' "${lines[@]}")" close 'WS_VSCROLL|' -- "${lines[@]}"
+    view_and_close "$(printf '%s\\r\\n' "${lines[@]}")" close WS_VSCROLL -- "${lines[@]}"
+    ;;
+not-regular)
+    # Only a regular file is read: anything else gives an empty list and never a hang, Wine's
+    # own opening included (it opens a FIFO without waiting for a writer). The memory limit
+    # stops an endless device being read.
+    memory_limit=$((2200 * 1024))
+    for kind in "${non_regular_kinds[@]}"; do
+        make_non_regular_log "$kind" "$work/tovu"
+        view_and_close --no-log close '' --
+    done
+    ;;
+huge-log)
+    # Endless empty rows, and a close request as the window appears, during the fill: the
+    # viewer ends with 0 long before its memory would run out (were events not taken during
+    # the fill, only then), having taken little of it.
+    memory_limit=$((2600 * 1024))
+    write_endless_log '\r\n' "$work/tovu"
+    start_viewer
+    inspect time-close >"$work/closed"
+    grep -q -x 'exit code: 0' "$work/closed" || fail "after the close: $(cat "$work/closed")"
+    peak=$(sed -n 's/^peak memory MB: //p' "$work/closed")
+    [ "${peak:-9999}" -lt 1024 ] || fail "the fill went on to $peak MB"
+    await_viewer_end
+    ;;
+out-of-memory)
+    # Endless empty rows until the memory ends: the fill stops there and the rows read until
+    # then stay, the first among them; the close request ends the viewer with 0.
+    memory_limit=$((2200 * 1024))
+    write_endless_log '\r\n' "$work/tovu"
+    start_viewer
+    await_fill_end "$(viewer_process)" || fail "the fill did not end"
+    inspect count close >"$work/report"
+    [ "$(sed -n 's/^rows: //p' "$work/report")" -gt 1 ] &&
+        grep -q -x 'first row: Erste Zeile' "$work/report" &&
+        grep -q -x 'exit code: 0' "$work/report" || fail "$(cat "$work/report")"
+    await_viewer_end
     ;;
 keys)
     # Shift+TAB with no tab stop focused goes to the last one, TAB from the last to the

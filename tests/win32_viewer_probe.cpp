@@ -8,10 +8,14 @@
 //   alt-f4        Alt+F4, then the exit code
 //   close         the system menu's Close (WM_SYSCOMMAND, SC_CLOSE), then the exit code
 //   close-message WM_CLOSE itself, then the exit code
-//   time-close    WM_CLOSE as soon as the window exists, then the exit code and the viewer's
-//                 time from its start to its end in milliseconds
+//   time-close    WM_CLOSE as soon as the window exists, then the exit code, the viewer's time
+//                 from its start to its end in milliseconds and its peak memory
+//   time-fill     the same, with WM_CLOSE once the list is filled
+//   count         whether the list holds more than one row, and its first row
 // Answers 0 when every step could be carried out, 1 otherwise; the findings go to stdout.
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -29,6 +33,7 @@ namespace {
 constexpr const char* viewerTitle = "Logfile by .::Zandrix::.";
 constexpr DWORD findDeadline = 60000;
 constexpr UINT answerDeadline = 60000;
+constexpr DWORD fillDeadline = 120000;
 constexpr DWORD exitDeadline = 60000;
 
 struct Viewer {
@@ -36,6 +41,7 @@ struct Viewer {
     HWND list = nullptr;
     DWORD thread = 0;
     HANDLE process = nullptr;
+    SIZE_T peakMemory = 0;
 };
 
 // The first child of class ListBox: the viewer's list, if it has one.
@@ -63,7 +69,8 @@ bool findViewer(Viewer& viewer, DWORD pollMilliseconds)
     }
     DWORD processId = 0;
     viewer.thread = GetWindowThreadProcessId(viewer.window, &processId);
-    viewer.process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    viewer.process =
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
     if (!viewer.process) {
         std::printf("error: cannot open the viewer's process\n");
         return false;
@@ -71,14 +78,35 @@ bool findViewer(Viewer& viewer, DWORD pollMilliseconds)
     return true;
 }
 
-// The viewer takes no message while it fills its list: a message it answers means the fill
-// is over.
-bool awaitIdle(const Viewer& viewer)
+// An answer within this time, from a viewer that takes its messages while it fills its list.
+bool ask(HWND window, UINT message, LRESULT& answer)
 {
-    DWORD_PTR answer = 0;
-    if (SendMessageTimeoutA(viewer.window, WM_NULL, 0, 0, SMTO_NORMAL, answerDeadline, &answer))
-        return true;
-    std::printf("error: the viewer does not answer\n");
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, 0, 0, SMTO_NORMAL, answerDeadline, &result))
+        return false;
+    answer = static_cast<LRESULT>(result);
+    return true;
+}
+
+void findViewerList(Viewer& viewer);
+
+// The viewer answers messages during its fill too: the fill is over once the list's row count
+// stands still from one answer to the next, 100 ms apart.
+bool awaitIdle(Viewer& viewer)
+{
+    const DWORD start = GetTickCount();
+    LRESULT before = -1;
+    LRESULT rows = 0;
+    while (GetTickCount() - start < fillDeadline && ask(viewer.window, WM_NULL, rows)) {
+        findViewerList(viewer);
+        if (viewer.list && !ask(viewer.list, LB_GETCOUNT, rows))
+            break;
+        if (rows == before)
+            return true;
+        before = rows;
+        Sleep(100);
+    }
+    std::printf("error: the viewer does not answer, or its fill does not end\n");
     return false;
 }
 
@@ -93,73 +121,32 @@ struct StyleBit {
     const char* name;
 };
 
-// Named in this order, so that WS_CAPTION is not also spelled as its two halves.
-constexpr StyleBit windowStyleBits[] = {
-    {WS_POPUP, "WS_POPUP"},
-    {WS_CHILD, "WS_CHILD"},
-    {WS_MINIMIZE, "WS_MINIMIZE"},
-    {WS_VISIBLE, "WS_VISIBLE"},
-    {WS_DISABLED, "WS_DISABLED"},
-    {WS_CLIPSIBLINGS, "WS_CLIPSIBLINGS"},
-    {WS_CLIPCHILDREN, "WS_CLIPCHILDREN"},
-    {WS_MAXIMIZE, "WS_MAXIMIZE"},
-    {WS_CAPTION, "WS_CAPTION"},
-    {WS_BORDER, "WS_BORDER"},
-    {WS_DLGFRAME, "WS_DLGFRAME"},
+// Only the style bits whose effect a user sees: the frame and its buttons, the scroll bars,
+// the sunken edge and how many rows can be selected. The rest shows in the report's sizes,
+// rows and focus.
+constexpr StyleBit windowBits[] = {
+    {WS_CAPTION, "WS_CAPTION"},         {WS_SYSMENU, "WS_SYSMENU"},
+    {WS_THICKFRAME, "WS_THICKFRAME"},   {WS_MINIMIZEBOX, "WS_MINIMIZEBOX"},
+    {WS_MAXIMIZEBOX, "WS_MAXIMIZEBOX"},
+};
+constexpr StyleBit listBits[] = {
     {WS_VSCROLL, "WS_VSCROLL"},
     {WS_HSCROLL, "WS_HSCROLL"},
-    {WS_SYSMENU, "WS_SYSMENU"},
-    {WS_THICKFRAME, "WS_THICKFRAME"},
-};
-// WS_GROUP and WS_TABSTOP share their bits with WS_MINIMIZEBOX and WS_MAXIMIZEBOX.
-constexpr StyleBit topLevelBits[] = {{WS_MINIMIZEBOX, "WS_MINIMIZEBOX"},
-                                     {WS_MAXIMIZEBOX, "WS_MAXIMIZEBOX"}};
-constexpr StyleBit childBits[] = {{WS_GROUP, "WS_GROUP"}, {WS_TABSTOP, "WS_TABSTOP"}};
-constexpr StyleBit listBoxBits[] = {
-    {LBS_NOTIFY, "LBS_NOTIFY"},
-    {LBS_SORT, "LBS_SORT"},
-    {LBS_NOREDRAW, "LBS_NOREDRAW"},
     {LBS_MULTIPLESEL, "LBS_MULTIPLESEL"},
-    {LBS_OWNERDRAWFIXED, "LBS_OWNERDRAWFIXED"},
-    {LBS_OWNERDRAWVARIABLE, "LBS_OWNERDRAWVARIABLE"},
-    {LBS_HASSTRINGS, "LBS_HASSTRINGS"},
-    {LBS_USETABSTOPS, "LBS_USETABSTOPS"},
-    {LBS_NOINTEGRALHEIGHT, "LBS_NOINTEGRALHEIGHT"},
-    {LBS_MULTICOLUMN, "LBS_MULTICOLUMN"},
-    {LBS_WANTKEYBOARDINPUT, "LBS_WANTKEYBOARDINPUT"},
     {LBS_EXTENDEDSEL, "LBS_EXTENDEDSEL"},
-    {LBS_DISABLENOSCROLL, "LBS_DISABLENOSCROLL"},
-    {LBS_NODATA, "LBS_NODATA"},
-    {LBS_NOSEL, "LBS_NOSEL"},
-    {LBS_COMBOBOX, "LBS_COMBOBOX"},
 };
-constexpr StyleBit extendedBits[] = {
-    {WS_EX_DLGMODALFRAME, "WS_EX_DLGMODALFRAME"}, {WS_EX_TOPMOST, "WS_EX_TOPMOST"},
-    {WS_EX_TOOLWINDOW, "WS_EX_TOOLWINDOW"},       {WS_EX_WINDOWEDGE, "WS_EX_WINDOWEDGE"},
-    {WS_EX_CLIENTEDGE, "WS_EX_CLIENTEDGE"},       {WS_EX_STATICEDGE, "WS_EX_STATICEDGE"},
-    {WS_EX_APPWINDOW, "WS_EX_APPWINDOW"},         {WS_EX_LAYERED, "WS_EX_LAYERED"},
-};
+constexpr StyleBit listEdgeBits[] = {{WS_EX_CLIENTEDGE, "WS_EX_CLIENTEDGE"}};
 
-// The bits as names, and what no name covers in hexadecimal.
-void printStyle(const char* what, DWORD style,
-                std::initializer_list<std::span<const StyleBit>> tables)
+// The names of the table's bits that are set, or 0.
+void printStyle(const char* what, LONG style, std::span<const StyleBit> table)
 {
     std::string names;
-    DWORD left = style;
-    for (const std::span<const StyleBit> table : tables) {
-        for (const StyleBit& bit : table) {
-            if ((left & bit.bit) != bit.bit)
-                continue;
-            names += names.empty() ? "" : "|";
-            names += bit.name;
-            left &= ~bit.bit;
-        }
-    }
-    if (left != 0) {
-        char rest[16];
-        std::snprintf(rest, sizeof rest, "0x%lx", static_cast<unsigned long>(left));
-        names += names.empty() ? "" : "|";
-        names += rest;
+    for (const StyleBit& bit : table) {
+        if ((static_cast<DWORD>(style) & bit.bit) != bit.bit)
+            continue;
+        if (!names.empty())
+            names += '|';
+        names += bit.name;
     }
     std::printf("%s: %s\n", what, names.empty() ? "0" : names.c_str());
 }
@@ -207,6 +194,23 @@ const char* fontOfRows(HWND list)
     return height == guiFont ? "DEFAULT_GUI_FONT" : "other";
 }
 
+// Asked across processes in the ANSI form, Wine answers with the list's wide text: ask for
+// that and turn it back into the ANSI code page, as the list got it.
+std::string rowText(HWND list, LRESULT row)
+{
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+    std::wstring wide(length < 0 ? 0 : static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
+    std::string text(wide.size() * 2, '\0');
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                            static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(bytes < 0 ? 0 : static_cast<std::size_t>(bytes));
+    return text;
+}
+
 bool report(Viewer& viewer)
 {
     if (!awaitIdle(viewer))
@@ -215,10 +219,7 @@ bool report(Viewer& viewer)
     GetWindowTextA(viewer.window, title, sizeof title);
     std::printf("title: %s\n", title);
     printClass("class", viewer.window);
-    printStyle("style", static_cast<DWORD>(GetWindowLongA(viewer.window, GWL_STYLE)),
-               {windowStyleBits, topLevelBits});
-    printStyle("extended style", static_cast<DWORD>(GetWindowLongA(viewer.window, GWL_EXSTYLE)),
-               {extendedBits});
+    printStyle("style", GetWindowLongA(viewer.window, GWL_STYLE), windowBits);
     RECT outer{};
     GetWindowRect(viewer.window, &outer);
     std::printf("position: %ld,%ld\n", outer.left, outer.top);
@@ -235,10 +236,8 @@ bool report(Viewer& viewer)
         return true;
     }
     printClass("list class", viewer.list);
-    printStyle("list extended style", static_cast<DWORD>(GetWindowLongA(viewer.list, GWL_EXSTYLE)),
-               {extendedBits});
-    printStyle("list style", static_cast<DWORD>(GetWindowLongA(viewer.list, GWL_STYLE)),
-               {windowStyleBits, childBits, listBoxBits});
+    printStyle("list style", GetWindowLongA(viewer.list, GWL_STYLE), listBits);
+    printStyle("list edge", GetWindowLongA(viewer.list, GWL_EXSTYLE), listEdgeBits);
     RECT placed{};
     GetWindowRect(viewer.list, &placed);
     MapWindowPoints(nullptr, viewer.window, reinterpret_cast<POINT*>(&placed), 2);
@@ -253,23 +252,8 @@ bool report(Viewer& viewer)
                 static_cast<long>(SendMessageA(viewer.list, LB_GETTOPINDEX, 0, 0)));
     const LRESULT rows = SendMessageA(viewer.list, LB_GETCOUNT, 0, 0);
     std::printf("rows: %ld\n", static_cast<long>(rows));
-    // Asked across processes in the ANSI form, Wine answers with the list's wide text: ask
-    // for that and turn it back into the ANSI code page, as the list got it.
-    std::wstring wide;
-    std::string text;
-    for (LRESULT row = 0; row < rows; ++row) {
-        const LRESULT length = SendMessageW(viewer.list, LB_GETTEXTLEN, row, 0);
-        wide.assign(length < 0 ? 0 : static_cast<std::size_t>(length) + 1, L'\0');
-        const LRESULT copied =
-            SendMessageW(viewer.list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
-        wide.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
-        text.assign(wide.size() * 2, '\0');
-        const int bytes =
-            WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                                static_cast<int>(text.size()), nullptr, nullptr);
-        text.resize(bytes < 0 ? 0 : static_cast<std::size_t>(bytes));
-        std::printf("row: %s\n", text.c_str());
-    }
+    for (LRESULT row = 0; row < rows; ++row)
+        std::printf("row: %s\n", rowText(viewer.list, row).c_str());
     return true;
 }
 
@@ -328,11 +312,19 @@ bool postQuit(Viewer& viewer)
     return answers;
 }
 
-bool awaitExit(const Viewer& viewer)
+// Waits for the viewer's end, noting its peak memory as last seen (Wine keeps no counters of
+// a process that has ended).
+bool awaitExit(Viewer& viewer)
 {
-    if (WaitForSingleObject(viewer.process, exitDeadline) != WAIT_OBJECT_0) {
-        std::printf("error: the viewer did not end\n");
-        return false;
+    const DWORD start = GetTickCount();
+    while (WaitForSingleObject(viewer.process, 20) != WAIT_OBJECT_0) {
+        PROCESS_MEMORY_COUNTERS memory{};
+        if (K32GetProcessMemoryInfo(viewer.process, &memory, sizeof memory))
+            viewer.peakMemory = memory.PeakWorkingSetSize;
+        if (GetTickCount() - start > exitDeadline) {
+            std::printf("error: the viewer did not end\n");
+            return false;
+        }
     }
     DWORD code = 0;
     GetExitCodeProcess(viewer.process, &code);
@@ -359,8 +351,9 @@ double milliseconds(const FILETIME& time)
     return static_cast<double>(ticks.QuadPart) / 10000.0;
 }
 
-// The close request waits in the queue while the viewer fills its list; the viewer's life
-// from start to end then covers start-up, the fill and the answer to the request.
+// The close request goes out as the window appears, before or during the fill; the viewer's
+// life from start to end covers start-up, what it read of the log and the answer to the
+// request, and its peak memory shows how far the fill got.
 bool timeClose(Viewer& viewer)
 {
     PostMessageA(viewer.window, WM_CLOSE, 0, 0);
@@ -372,6 +365,18 @@ bool timeClose(Viewer& viewer)
         return false;
     }
     std::printf("milliseconds: %.0f\n", milliseconds(exited) - milliseconds(created));
+    std::printf("peak memory MB: %zu\n", viewer.peakMemory >> 20);
+    return true;
+}
+
+// For a list too long to report row by row: how many rows, and the first.
+bool count(Viewer& viewer)
+{
+    if (!awaitIdle(viewer))
+        return false;
+    const LRESULT rows = viewer.list ? SendMessageA(viewer.list, LB_GETCOUNT, 0, 0) : 0;
+    std::printf("rows: %ld\nfirst row: %s\n", static_cast<long>(rows),
+                rows > 0 ? rowText(viewer.list, 0).c_str() : "");
     return true;
 }
 
@@ -393,6 +398,10 @@ bool runStep(Viewer& viewer, const char* step)
         return requestClose(viewer, false);
     if (!std::strcmp(step, "time-close"))
         return timeClose(viewer);
+    if (!std::strcmp(step, "time-fill"))
+        return awaitIdle(viewer) && timeClose(viewer);
+    if (!std::strcmp(step, "count"))
+        return count(viewer);
     std::printf("error: unknown step %s\n", step);
     return false;
 }
@@ -413,7 +422,7 @@ int main(int argc, char** argv)
     }
     // The rows' bytes exactly, with no CR added to the line ends.
     _setmode(_fileno(stdout), _O_BINARY);
-    const bool timing = !std::strcmp(argv[2], "time-close");
+    const bool timing = !std::strncmp(argv[2], "time-", 5);
     Viewer viewer;
     if (!findViewer(viewer, timing ? 1 : 50))
         return 1;

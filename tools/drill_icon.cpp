@@ -1,19 +1,14 @@
 // Draws the drill's application icon, a blue tile with the four arithmetic signs, and writes
 // it as an .ico file of 32-bit images. Usage: drill_icon OUTPUT.ico
 #include "ico_file.h"
+#include "icon_sampling.h"
 
 #include <array>
-#include <cstdint>
 #include <vector>
 
 namespace {
 
 constexpr std::array<int, 3> iconSizes = {48, 32, 16};
-constexpr int samplesPerSide = 4; // supersampling for smooth edges
-
-struct Colour {
-    double red, green, blue, alpha;
-};
 
 bool insideRoundedTile(double x, double y)
 {
@@ -52,50 +47,18 @@ bool insideSign(int quarter, double dx, double dy)
     }
 }
 
-Colour sampleAt(double x, double y)
+// The tile with a sign in each quarter, in colours given from 0 to 255.
+bool sampleAt(double x, double y, IconColour& colour)
 {
     if (!insideRoundedTile(x, y))
-        return {0, 0, 0, 0};
+        return false;
     const int quarter = (y < 0.5 ? 0 : 2) + (x < 0.5 ? 0 : 1);
     const double cx = x < 0.5 ? 0.29 : 0.71, cy = y < 0.5 ? 0.29 : 0.71;
     if (insideSign(quarter, x - cx, y - cy))
-        return {255, 255, 255, 255};
-    // Lighter at the top, darker at the bottom.
-    return {70 - 45 * y, 140 - 70 * y, 230 - 70 * y, 255};
-}
-
-std::uint8_t toByte(double value)
-{
-    return static_cast<std::uint8_t>(value + 0.5);
-}
-
-IcoImage drawImage(int size)
-{
-    IcoImage image{size, {}};
-    image.pixels.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size) * 4);
-    for (int row = 0; row < size; ++row) {
-        for (int column = 0; column < size; ++column) {
-            Colour sum{0, 0, 0, 0};
-            for (int sy = 0; sy < samplesPerSide; ++sy) {
-                for (int sx = 0; sx < samplesPerSide; ++sx) {
-                    const double x = (column + (sx + 0.5) / samplesPerSide) / size;
-                    const double y = (row + (sy + 0.5) / samplesPerSide) / size;
-                    const Colour sample = sampleAt(x, y);
-                    sum.red += sample.red * sample.alpha;
-                    sum.green += sample.green * sample.alpha;
-                    sum.blue += sample.blue * sample.alpha;
-                    sum.alpha += sample.alpha;
-                }
-            }
-            const double count = samplesPerSide * samplesPerSide;
-            const double weight = sum.alpha > 0 ? sum.alpha : 1;
-            image.pixels.push_back(toByte(sum.red / weight));
-            image.pixels.push_back(toByte(sum.green / weight));
-            image.pixels.push_back(toByte(sum.blue / weight));
-            image.pixels.push_back(toByte(sum.alpha / count));
-        }
-    }
-    return image;
+        colour = {1, 1, 1};
+    else // lighter at the top, darker at the bottom
+        colour = {(70 - 45 * y) / 255, (140 - 70 * y) / 255, (230 - 70 * y) / 255};
+    return true;
 }
 
 } // namespace
@@ -107,6 +70,6 @@ int main(int argc, char** argv)
     std::vector<IcoImage> images;
     images.reserve(iconSizes.size());
     for (const int size : iconSizes)
-        images.push_back(drawImage(size));
+        images.push_back({size, sampleIcon(size, sampleAt)});
     return writeIcoFile(argv[1], images) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "ico_file.h"
 #include "icon_image.h"
 
+#include <iterator>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -10,8 +11,8 @@ int main(int argc, char** argv)
     if (argc != 2)
         return 2;
     std::vector<IcoImage> images;
-    images.reserve(3);
-    for (const int size : {128, 48, 32})
+    images.reserve(std::size(viewerIconSizes));
+    for (const int size : viewerIconSizes)
         images.push_back({size, renderIconImage(size)});
     return writeIcoFile(argv[1], images) ? 0 : 1;
 }

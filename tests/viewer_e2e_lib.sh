@@ -1,0 +1,61 @@
+# What the viewer's end-to-end tests and benchmarks share, sourced by them: logs, things in the
+# log's place that are not logs, and a wait for the end of the fill.
+# shellcheck shell=bash
+
+# write_drill_log LINES LINE-END FILE: drill's records, start, name entry and series, over and
+# over, LINES lines ending in LINE-END (an awk string: "\n" or "\r\n").
+write_drill_log() {
+    awk -v lines="$1" -v end="$2" 'BEGIN {
+        split("Startzeit:..............Mon Jan 01 10:00:00 2024|Logzeit:...............Mon Jan 01 10:00:05 2024|Name:..................Anna|Art:.......................3|Schwierigkeit:.......100|Note:....................2|Aufgaben:............20|Fehler:..................3|Endzeit:................Mon Jan 01 10:09:00 2024|---------------------------------------------------------------------------------------", record, "|")
+        for (i = 0; i < lines; i++) printf "%s%s", record[i % 10 + 1], end
+    }' >"$3"
+}
+
+# write_endless_log LINE-END FILE: the line "Erste Zeile", then a million million NUL bytes,
+# which the file system keeps as a hole: endless empty rows that take no room on the disk.
+write_endless_log() {
+    printf "Erste Zeile$1" >"$2"
+    truncate -s 1T "$2"
+}
+
+# make_non_regular_log KIND PATH: something in the log's place that is not a regular file. A
+# fifo-with-lines is held open by a process whose id goes to fifo_holder, to be killed by the
+# caller, so that the two lines written to it wait there for a reader.
+non_regular_kinds=(fifo fifo-with-lines device socket folder)
+fifo_holder=''
+make_non_regular_log() {
+    [ -z "$fifo_holder" ] || kill "$fifo_holder" 2>/dev/null || true
+    fifo_holder=''
+    rm -rf "$2"
+    case $1 in
+    fifo) mkfifo "$2" ;;
+    fifo-with-lines)
+        mkfifo "$2"
+        sleep 120 <>"$2" >/dev/null 2>&1 &
+        fifo_holder=$!
+        printf 'P\r\nQ\r\n' >"$2"
+        ;;
+    device) ln -s /dev/zero "$2" ;;
+    socket) perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1)
+        or die "$!\n"' "$2" ;;
+    folder) mkdir "$2" ;;
+    esac
+}
+
+# await_fill_end PID: the fill is over once the viewer's process has used no processor time for
+# a second. Fails when the process ends first, or when it is still busy after two minutes.
+await_fill_end() {
+    local ticks last='' still=0
+    for _ in $(seq 240); do
+        ticks=$(awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null) || return 1
+        if [ "$ticks" = "$last" ]; then
+            still=$((still + 1))
+            [ "$still" -lt 2 ] || return 0
+        else
+            still=0
+        fi
+        last=$ticks
+        sleep 0.5
+    done
+    return 1
+}
