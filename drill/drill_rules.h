@@ -36,13 +36,22 @@ constexpr std::int32_t gradeForPercentage(std::int32_t percentage)
     return grade;
 }
 
-// The word that names a kind of exercise (1 to 6) in the menu, "Addition" for 1: the option
-// line's text between "1 : " and its dots. Empty for anything else.
+// The words that name the kinds of exercise in the menu, "Addition" for 1: each option line's
+// text between "1 : " and its dots, taken once, when the program is compiled. Index 0 is empty.
+inline constexpr auto kindWords = [] {
+    std::array<std::string_view, texts::kindOptions.size() + 1> words{};
+    for (std::size_t kind = 1; kind < words.size(); ++kind) {
+        std::string_view option = texts::kindOptions[kind - 1];
+        option.remove_prefix(option.find(" : ") + 3);
+        words[kind] = option.substr(0, option.find('.'));
+    }
+    return words;
+}();
+
+// The word of a kind of exercise (1 to 6); empty for anything else.
 constexpr std::string_view kindWord(std::int32_t kind)
 {
-    if (kind < 1 || kind > static_cast<std::int32_t>(texts::kindOptions.size()))
-        return {};
-    std::string_view option = texts::kindOptions[static_cast<std::size_t>(kind - 1)];
-    option.remove_prefix(option.find(" : ") + 3);
-    return option.substr(0, option.find('.'));
+    return kind >= 1 && static_cast<std::size_t>(kind) < kindWords.size()
+               ? kindWords[static_cast<std::size_t>(kind)]
+               : std::string_view{};
 }

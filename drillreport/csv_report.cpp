@@ -57,10 +57,20 @@ bool writeCsvReport(const ReportData& data, const std::function<bool(std::string
     text += byteOrderMark;
     text += reportTexts::csvHeader;
     text += lineEnd;
+    // The series come in time order: a day's date is worked out once for all its series.
+    std::int64_t day = 0;
+    std::string date;
     for (const SeriesEntry& entry : data.series) {
         text += names[static_cast<std::size_t>(entry.learner)];
         text += ';';
-        appendDateTime(text, entry.end);
+        if (date.empty() || dayOf(entry.end) != day) {
+            day = dayOf(entry.end);
+            date.clear();
+            appendIsoDate(date, entry.end);
+        }
+        text += date;
+        text += ' ';
+        appendClockTime(text, entry.end);
         text += ';';
         text += kindWord(entry.kind);
         appendNumbers(text, {entry.limit, entry.exercises, entry.errors,

@@ -146,22 +146,35 @@ void appendDate(std::string& text, LogMoment moment)
     text.append(digits, sizeof digits);
 }
 
+void appendIsoDate(std::string& text, LogMoment moment)
+{
+    const CivilDate date = split(moment).date;
+    char digits[10];
+    char* out = putDigits(digits, date.year, 4);
+    *out++ = '-';
+    out = putDigits(out, date.month, 2);
+    *out++ = '-';
+    putDigits(out, date.day, 2);
+    text.append(digits, sizeof digits);
+}
+
+void appendClockTime(std::string& text, LogMoment moment)
+{
+    const std::int64_t secondOfDay = moment - dayOf(moment) * secondsPerDay;
+    char clock[8];
+    char* out = putDigits(clock, secondOfDay / 3600, 2);
+    *out++ = ':';
+    out = putDigits(out, secondOfDay / 60 % 60, 2);
+    *out++ = ':';
+    putDigits(out, secondOfDay % 60, 2);
+    text.append(clock, sizeof clock);
+}
+
 void appendDateTime(std::string& text, LogMoment moment)
 {
-    const DayAndTime at = split(moment);
-    char dateTime[19];
-    char* out = putDigits(dateTime, at.date.year, 4);
-    *out++ = '-';
-    out = putDigits(out, at.date.month, 2);
-    *out++ = '-';
-    out = putDigits(out, at.date.day, 2);
-    *out++ = ' ';
-    out = putDigits(out, at.secondOfDay / 3600, 2);
-    *out++ = ':';
-    out = putDigits(out, at.secondOfDay / 60 % 60, 2);
-    *out++ = ':';
-    putDigits(out, at.secondOfDay % 60, 2);
-    text.append(dateTime, sizeof dateTime);
+    appendIsoDate(text, moment);
+    text += ' ';
+    appendClockTime(text, moment);
 }
 
 void appendDateAndMinute(std::string& text, LogMoment moment)

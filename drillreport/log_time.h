@@ -19,6 +19,10 @@ bool parseTimeText(std::string_view text, LogMoment& moment);
 void appendDate(std::string& text, LogMoment moment);
 // "2026-12-07 11:36:42"
 void appendDateTime(std::string& text, LogMoment moment);
+// "2026-12-07", and "11:36:42": the parts of appendDateTime, for a writer that keeps the date
+// of one day for all its moments.
+void appendIsoDate(std::string& text, LogMoment moment);
+void appendClockTime(std::string& text, LogMoment moment);
 // "07.12.2026 11:36"
 void appendDateAndMinute(std::string& text, LogMoment moment);
 

@@ -6,7 +6,6 @@
 #include "drill_rules.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -30,26 +29,9 @@ bool parseCount(std::string_view text, std::int32_t& value)
     return true;
 }
 
-// Whether the line begins with the label: eight bytes at a time, as this is asked of every
-// line and the labels are twenty-odd bytes long.
 bool hasLabel(std::string_view line, std::string_view label)
 {
-    if (line.size() < label.size())
-        return false;
-    std::size_t at = 0;
-    for (; at + 8 <= label.size(); at += 8) {
-        std::uint64_t lineWord = 0;
-        std::uint64_t labelWord = 0;
-        std::memcpy(&lineWord, line.data() + at, 8);
-        std::memcpy(&labelWord, label.data() + at, 8);
-        if (lineWord != labelWord)
-            return false;
-    }
-    for (; at < label.size(); ++at) {
-        if (line[at] != label[at])
-            return false;
-    }
-    return true;
+    return line.starts_with(label);
 }
 
 bool isTimeRecord(std::string_view line, std::string_view label)

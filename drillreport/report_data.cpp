@@ -11,6 +11,9 @@
 
 namespace {
 
+// Memory must not grow with a log's size, not even for a log of one endless line.
+constexpr std::size_t longestLine = 64 * 1024;
+
 // The learner of a logged name, learned once per form of the name; -1 when not wanted.
 std::int32_t learnerOf(ReportData& data, const std::string& loggedName)
 {
@@ -45,8 +48,17 @@ bool readLog(ReportData& data, const char* path)
         return false;
     RecordScanner scanner;
     std::string line;
+    std::string rest;
     while (!reader.atEnd()) {
-        reader.readLine(line);
+        line.clear();
+        if (!reader.readLinePart(line, longestLine)) {
+            // Longer than any line of a record: its rest is passed over, a piece at a time,
+            // and the line is left out like any other that belongs to no record.
+            do
+                rest.clear();
+            while (!reader.readLinePart(rest, longestLine));
+            line.clear();
+        }
         if (!scanLine(scanner, line))
             continue;
         const ScannedSeries& found = scanner.series;

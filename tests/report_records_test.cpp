@@ -101,6 +101,8 @@ TEST(ReportRecords, CountsSoundSeriesAndLeavesOutTheRest)
         {"cut off by the end", {anna.substr(0, anna.find("End"))}, {0, 6, 0}},
         {"cut off by the next", {withoutLine(anna, "Endzeit:") + anna}, {1, 7, 0}},
         {"strange lines", {"\nhallo\n" + anna + "Startzeit:..............gestern\n"}, {1, 3, 0}},
+        {"an endless line", {anna + std::string(200000, 'x') + "\n" + later}, {2, 1, 0}},
+        {"a name beyond any bound", {replaced(anna, "Anna", std::string(70000, 'a'))}, {0, 8, 0}},
         {"twice in one log", {anna + anna}, {1, 0, 0}},
         {"in two logs", {anna + later, later + anna}, {2, 0, 0}},
         {"one name, both encodings",
