@@ -1,35 +1,23 @@
-// UTF-8 by the rules of its standard: a sequence is decoded, then refused when it is overlong,
-// a surrogate or beyond U+10FFFF.
+// UTF-8 decoded and written, one code point at a time.
 #include "utf8_text.h"
 
-#include <array>
+#include "utf8.h"
 
 namespace {
 
 // The code point of the well-formed sequence at bytes[at], and its length; false when none
-// starts there.
+// starts there. The drill's check of a sequence decides what is well-formed.
 bool decodeSequence(std::string_view bytes, std::size_t at, char32_t& codePoint,
                     std::size_t& length)
 {
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    if (lead < 0x80) {
-        codePoint = lead;
-        length = 1;
-        return true;
-    }
-    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (length == 0 || lead > 0xF4 || bytes.size() - at < length)
+    const auto* sequence = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
+    length = utf8SequenceLength(sequence, bytes.size() - at);
+    if (length == 0 || length > bytes.size() - at)
         return false;
-    codePoint = lead & (0x7Fu >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return false;
-        codePoint = codePoint << 6 | (next & 0x3Fu);
-    }
-    constexpr std::array<char32_t, 5> smallest = {0, 0, 0x80, 0x800, 0x10000};
-    return codePoint >= smallest[length] && codePoint <= 0x10FFFF &&
-           (codePoint < 0xD800 || codePoint > 0xDFFF);
+    codePoint = length == 1 ? sequence[0] : sequence[0] & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        codePoint = codePoint << 6 | (sequence[i] & 0x3Fu);
+    return true;
 }
 
 } // namespace
