@@ -2,6 +2,7 @@
 #include "log_time.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace {
 
@@ -90,25 +91,29 @@ std::int32_t digitsValue(std::string_view text)
     return value;
 }
 
-// Writes value as exactly width digits, zero-padded; the calendar's values always fit.
-char* putDigits(char* out, std::int64_t value, int width)
-{
-    for (int i = width - 1; i >= 0; --i) {
-        out[i] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    }
-    return out + width;
-}
-
-struct DayAndTime {
-    CivilDate date;
-    std::int64_t secondOfDay;
+// A number written as exactly width digits, zero-padded; the calendar's values always fit.
+struct Field {
+    std::int64_t value;
+    int width;
 };
 
-DayAndTime split(LogMoment moment)
+// The fields with the separator between them: "07.12.2026", "11:36:42".
+void appendFields(std::string& text, std::initializer_list<Field> fields, char separator)
 {
-    const std::int64_t day = dayOf(moment);
-    return {civilFromDays(day), moment - day * secondsPerDay};
+    for (const Field& field : fields) {
+        if (&field != fields.begin())
+            text += separator;
+        char digits[8];
+        std::int64_t value = field.value;
+        for (int i = field.width - 1; i >= 0; --i, value /= 10)
+            digits[i] = static_cast<char>('0' + value % 10);
+        text.append(digits, static_cast<std::size_t>(field.width));
+    }
+}
+
+std::int64_t secondOfDay(LogMoment moment)
+{
+    return moment - dayOf(moment) * secondsPerDay;
 }
 
 } // namespace
@@ -136,38 +141,20 @@ bool parseTimeText(std::string_view text, LogMoment& moment)
 
 void appendDate(std::string& text, LogMoment moment)
 {
-    const CivilDate date = split(moment).date;
-    char digits[10];
-    char* out = putDigits(digits, date.day, 2);
-    *out++ = '.';
-    out = putDigits(out, date.month, 2);
-    *out++ = '.';
-    putDigits(out, date.year, 4);
-    text.append(digits, sizeof digits);
+    const CivilDate date = civilFromDays(dayOf(moment));
+    appendFields(text, {{date.day, 2}, {date.month, 2}, {date.year, 4}}, '.');
 }
 
 void appendIsoDate(std::string& text, LogMoment moment)
 {
-    const CivilDate date = split(moment).date;
-    char digits[10];
-    char* out = putDigits(digits, date.year, 4);
-    *out++ = '-';
-    out = putDigits(out, date.month, 2);
-    *out++ = '-';
-    putDigits(out, date.day, 2);
-    text.append(digits, sizeof digits);
+    const CivilDate date = civilFromDays(dayOf(moment));
+    appendFields(text, {{date.year, 4}, {date.month, 2}, {date.day, 2}}, '-');
 }
 
 void appendClockTime(std::string& text, LogMoment moment)
 {
-    const std::int64_t secondOfDay = moment - dayOf(moment) * secondsPerDay;
-    char clock[8];
-    char* out = putDigits(clock, secondOfDay / 3600, 2);
-    *out++ = ':';
-    out = putDigits(out, secondOfDay / 60 % 60, 2);
-    *out++ = ':';
-    putDigits(out, secondOfDay % 60, 2);
-    text.append(clock, sizeof clock);
+    const std::int64_t second = secondOfDay(moment);
+    appendFields(text, {{second / 3600, 2}, {second / 60 % 60, 2}, {second % 60, 2}}, ':');
 }
 
 void appendDateTime(std::string& text, LogMoment moment)
@@ -180,10 +167,7 @@ void appendDateTime(std::string& text, LogMoment moment)
 void appendDateAndMinute(std::string& text, LogMoment moment)
 {
     appendDate(text, moment);
-    const std::int64_t secondOfDay = split(moment).secondOfDay;
-    char time[6] = {' '};
-    char* out = putDigits(time + 1, secondOfDay / 3600, 2);
-    *out++ = ':';
-    putDigits(out, secondOfDay / 60 % 60, 2);
-    text.append(time, sizeof time);
+    text += ' ';
+    const std::int64_t second = secondOfDay(moment);
+    appendFields(text, {{second / 3600, 2}, {second / 60 % 60, 2}}, ':');
 }
