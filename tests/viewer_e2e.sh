@@ -187,10 +187,9 @@ mkdir -p "$artefacts"
 if [ "$case_name" = no-display ]; then
     # No window can be made: nothing is shown or said, and the exit code is still 0.
     write_log
-    status=0
-    (cd "$work" && env -u DISPLAY timeout 60 "$drillview" >"$work/viewer.out" 2>&1) || status=$?
-    [ "$status" -eq 0 ] || fail "exit code $status without a display"
-    [ ! -s "$work/viewer.out" ] || fail "the viewer wrote: $(cat "$work/viewer.out")"
+    (cd "$work" && exec env -u DISPLAY timeout 60 "$drillview" >"$work/viewer.out" 2>&1) &
+    viewer_pid=$!
+    await_quiet_end "a start without a display"
     echo "PASS ($case_name)"
     exit 0
 fi
