@@ -4,7 +4,7 @@
 #include "console_io.h"
 #include "drill_log.h"
 #include "drill_texts.h"
-#include "learner_name.h"
+#include "name_entry.h"
 #include "menu.h"
 #include "report.h"
 #include "series.h"

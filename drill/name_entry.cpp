@@ -1,5 +1,5 @@
-// Reading the learner's name.
-#include "learner_name.h"
+// Reading the learner's name at the name entry.
+#include "name_entry.h"
 
 #include "console_io.h"
 #include "utf8.h"
