@@ -4,8 +4,8 @@
 #include "console_io.h"
 #include "drill_log.h"
 #include "drill_texts.h"
-#include "name_entry.h"
 #include "menu.h"
+#include "name_entry.h"
 #include "report.h"
 #include "series.h"
 
