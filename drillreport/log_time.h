@@ -12,7 +12,8 @@ using LogMoment = std::int64_t;
 inline constexpr LogMoment secondsPerDay = 86400;
 
 // Reads the 24-character ctime form, "Mon Dec 07 11:36:42 2026", the day zero-padded or
-// blank-padded. False for anything else, a day the month does not have included.
+// blank-padded. False for anything else, a day the month does not have and a moment past the
+// year 9999 included.
 bool parseTimeText(std::string_view text, LogMoment& moment);
 
 // "07.12.2026"

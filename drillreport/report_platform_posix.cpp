@@ -1,10 +1,12 @@
-// The report's platform layer on POSIX: plain writes, UTF-8 arguments, and the page renamed
-// into place.
+// The report's platform layer on POSIX: plain writes, UTF-8 arguments, the page renamed
+// into place, and files told apart by device and inode.
 #include "report_platform.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -22,18 +24,50 @@ bool writeAll(int file, std::string_view bytes)
     return true;
 }
 
-// A new file beside the page, so that the rename stays on one file system. O_EXCL never
-// follows a link someone put in its place; a name in use is passed over.
-int createBeside(const std::string& path, std::string& temporary)
+// Where the page goes: its own name when that is missing or a regular file, or the regular
+// file a link leads to; status is then what is there now. A link that leads nowhere is not
+// followed: that would make a file in a place nobody named.
+ReplaceOutcome findTarget(const std::string& path, std::string& target, struct stat& status,
+                          bool& exists)
 {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        temporary =
-            path + '.' + std::to_string(::getpid()) + '.' + std::to_string(attempt) + ".tmp";
-        const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (file >= 0 || errno != EEXIST)
-            return file;
+    target = path;
+    exists = ::lstat(path.c_str(), &status) == 0;
+    if (!exists)
+        return errno == ENOENT ? ReplaceOutcome::replaced : ReplaceOutcome::failed;
+    if (S_ISLNK(status.st_mode)) {
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (resolved == nullptr)
+            return errno == ENOENT || errno == ELOOP ? ReplaceOutcome::notAFile
+                                                     : ReplaceOutcome::failed;
+        target = resolved;
+        std::free(resolved);
+        if (::lstat(target.c_str(), &status) != 0)
+            return ReplaceOutcome::failed;
     }
-    return -1;
+    return S_ISREG(status.st_mode) ? ReplaceOutcome::replaced : ReplaceOutcome::notAFile;
+}
+
+// A new file in the target's folder, so that the rename stays on one file system, under a
+// short name that fits wherever the target's does. mkostemp never follows a link someone put
+// in its place.
+int createBeside(const std::string& target, std::string& temporary)
+{
+    temporary = target.substr(0, target.rfind('/') + 1) + ".lfXXXXXX";
+    return ::mkostemp(temporary.data(), O_CLOEXEC);
+}
+
+// The old page's permissions and, where the process may give them, its owner and group; a new
+// page gets what the umask leaves of read and write for all.
+bool takePermissions(int file, const struct stat& old, bool exists)
+{
+    if (!exists) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return ::fchmod(file, 0666 & ~mask) == 0;
+    }
+    // Only root may give a file away: a page that cannot keep its owner is written all the same.
+    [[maybe_unused]] const bool ownerKept = ::fchown(file, old.st_uid, old.st_gid) == 0;
+    return ::fchmod(file, old.st_mode & 07777) == 0;
 }
 
 } // namespace
@@ -48,18 +82,33 @@ bool writeStandardError(std::string_view utf8)
     return writeAll(STDERR_FILENO, utf8);
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes)
+ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
 {
+    std::string target;
+    struct stat old {};
+    bool exists = false;
+    const ReplaceOutcome found = findTarget(path, target, old, exists);
+    if (found != ReplaceOutcome::replaced)
+        return found;
     std::string temporary;
-    const int file = createBeside(path, temporary);
+    const int file = createBeside(target, temporary);
     if (file < 0)
-        return false;
-    const bool written = writeAll(file, bytes) && ::fsync(file) == 0;
-    if (::close(file) != 0 || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        return ReplaceOutcome::failed;
+    const bool written =
+        takePermissions(file, old, exists) && writeAll(file, bytes) && ::fsync(file) == 0;
+    if (::close(file) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return ReplaceOutcome::failed;
     }
-    return true;
+    return ReplaceOutcome::replaced;
+}
+
+bool isSameFile(const std::string& first, const std::string& second)
+{
+    struct stat one {};
+    struct stat other {};
+    return ::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0 &&
+           one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
 std::string argumentAsUtf8(const std::string& argument)

@@ -42,6 +42,16 @@ std::string leftOutLine(const ReportData& data)
     return line;
 }
 
+// The page must never take a log's place, whatever name or link leads to it.
+bool pageIsALog(const ReportOptions& options)
+{
+    for (const std::string& log : options.logs) {
+        if (isSameFile(options.pagePath, log))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runReport(const std::vector<std::string>& arguments)
@@ -60,6 +70,10 @@ int runReport(const std::vector<std::string>& arguments)
     }
     if (options.logs.empty())
         options.logs.emplace_back(logFormat::fileName);
+    if (options.form == ReportForm::html && pageIsALog(options)) {
+        writeMessage(argumentAsUtf8(options.pagePath) + std::string(reportTexts::pageIsALog));
+        return exitUsage;
+    }
 
     int exitCode = exitDone;
     ReportData data;
@@ -76,8 +90,12 @@ int runReport(const std::vector<std::string>& arguments)
         writeMessage(leftOutLine(data));
 
     if (options.form == ReportForm::html) {
-        if (!replaceFile(options.pagePath, htmlPage(data))) {
-            writeMessage(argumentAsUtf8(options.pagePath) + std::string(reportTexts::cannotWrite));
+        const ReplaceOutcome outcome = replaceFile(options.pagePath, htmlPage(data));
+        if (outcome != ReplaceOutcome::replaced) {
+            writeMessage(argumentAsUtf8(options.pagePath) +
+                         std::string(outcome == ReplaceOutcome::notAFile
+                                         ? reportTexts::pageNotAFile
+                                         : reportTexts::cannotWrite));
             return exitUnreadable;
         }
         return exitCode;

@@ -29,6 +29,10 @@ inline constexpr std::string_view csvOrHtml = "--csv und --html gehen nicht zusa
 
 inline constexpr std::string_view cannotRead = " kann nicht gelesen werden.";
 inline constexpr std::string_view cannotWrite = " kann nicht geschrieben werden.";
+inline constexpr std::string_view pageIsALog =
+    " ist eines der gelesenen Protokolle und wird nicht durch die Seite ersetzt.";
+inline constexpr std::string_view pageNotAFile =
+    " ist keine gew\u00f6hnliche Datei und wird nicht durch die Seite ersetzt.";
 inline constexpr std::string_view outputFailed = "die Ausgabe kann nicht geschrieben werden.";
 inline constexpr std::string_view notCounted = "nicht gez\u00e4hlt: ";
 inline constexpr std::string_view notCountedWhy =
