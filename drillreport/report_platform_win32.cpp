@@ -1,10 +1,14 @@
 // The report's platform layer on Win32: UTF-8 reaches a console as wide characters and a file
-// or pipe as it is; the page is moved into place; arguments come in the ANSI code page.
+// or pipe as it is; the page is moved into place; files are told apart by their file index;
+// arguments come in the ANSI code page.
 #include "report_platform.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -64,19 +68,87 @@ bool writeStandard(DWORD which, std::string_view utf8)
     return GetConsoleMode(handle, &mode) ? writeConsole(handle, utf8) : writeAll(handle, utf8);
 }
 
-// A new file beside the page, so that the move stays on one volume; a name in use is passed
-// over.
-HANDLE createBeside(const std::string& path, std::string& temporary)
+// An existing file opened only to be looked at, whatever it is and whoever holds it open.
+HANDLE openToLookAt(const std::string& path)
 {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        temporary = path + '.' + std::to_string(GetCurrentProcessId()) + '.' +
-                    std::to_string(attempt) + ".tmp";
+    return CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// Where the page goes: its own name when that is missing, or the regular file it leads to,
+// links followed; attributes are then that file's. A name that exists but opens nothing (a link
+// that leads nowhere) is not followed: that would make a file in a place nobody named.
+ReplaceOutcome findTarget(const std::string& path, std::string& target, DWORD& attributes)
+{
+    target = path;
+    attributes = INVALID_FILE_ATTRIBUTES;
+    const HANDLE file = openToLookAt(path);
+    if (file == INVALID_HANDLE_VALUE) {
+        if (GetLastError() != ERROR_FILE_NOT_FOUND)
+            return ReplaceOutcome::failed;
+        return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES
+                   ? ReplaceOutcome::replaced
+                   : ReplaceOutcome::notAFile;
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    char finalPath[32768];
+    const bool regular = GetFileType(file) == FILE_TYPE_DISK &&
+                         GetFileInformationByHandle(file, &information) &&
+                         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    const DWORD length =
+        regular ? GetFinalPathNameByHandleA(file, finalPath, sizeof finalPath, 0) : 0;
+    CloseHandle(file);
+    if (!regular)
+        return ReplaceOutcome::notAFile;
+    if (length == 0 || length >= sizeof finalPath)
+        return ReplaceOutcome::failed;
+    target.assign(finalPath, length);
+    attributes = information.dwFileAttributes;
+    return ReplaceOutcome::replaced;
+}
+
+// A new file in the target's folder, so that the move stays on one volume, under a short name
+// that fits wherever the target's does; CREATE_NEW never opens what someone put there.
+HANDLE createBeside(const std::string& target, std::string& temporary)
+{
+    const std::size_t folderEnd = target.find_last_of("\\/:") + 1;
+    std::uint32_t mixed = GetCurrentProcessId() * 2654435761U ^ GetTickCount();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        mixed = mixed * 1664525U + 1013904223U;
+        char name[16];
+        std::snprintf(name, sizeof name, ".lf%06X", static_cast<unsigned>(mixed >> 8));
+        temporary = target.substr(0, folderEnd) + name;
         const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return file;
     }
     return INVALID_HANDLE_VALUE;
+}
+
+// The attributes a page keeps: read-only first of all, which Wine keeps in the file's mode.
+constexpr DWORD keptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                 FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// Moves the new page over the target; a read-only old page lets it, and the new one is
+// read-only in its turn.
+bool moveOver(const std::string& temporary, const std::string& target, DWORD attributes)
+{
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    const bool readOnly = exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly)
+        SetFileAttributesA(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (!MoveFileExA(temporary.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (readOnly)
+            SetFileAttributesA(target.c_str(), attributes);
+        return false;
+    }
+    // The page is in place: attributes that cannot be set again do not undo it.
+    if (exists)
+        SetFileAttributesA(target.c_str(), attributes & keptAttributes);
+    return true;
 }
 
 } // namespace
@@ -91,20 +163,41 @@ bool writeStandardError(std::string_view utf8)
     return writeStandard(STD_ERROR_HANDLE, utf8);
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes)
+ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
 {
+    std::string target;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    const ReplaceOutcome found = findTarget(path, target, attributes);
+    if (found != ReplaceOutcome::replaced)
+        return found;
     std::string temporary;
-    const HANDLE file = createBeside(path, temporary);
+    const HANDLE file = createBeside(target, temporary);
     if (file == INVALID_HANDLE_VALUE)
-        return false;
+        return ReplaceOutcome::failed;
     const bool written = writeAll(file, bytes) && FlushFileBuffers(file);
-    if (!CloseHandle(file) || !written ||
-        !MoveFileExA(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!CloseHandle(file) || !written || !moveOver(temporary, target, attributes)) {
         DeleteFileA(temporary.c_str());
-        return false;
+        return ReplaceOutcome::failed;
     }
-    return true;
+    return ReplaceOutcome::replaced;
+}
+
+// One file has one volume serial number and one file index, under every name and link.
+bool isSameFile(const std::string& first, const std::string& second)
+{
+    BY_HANDLE_FILE_INFORMATION one{};
+    BY_HANDLE_FILE_INFORMATION other{};
+    for (const auto& [path, information] : {std::pair{&first, &one}, std::pair{&second, &other}}) {
+        const HANDLE file = openToLookAt(*path);
+        if (file == INVALID_HANDLE_VALUE)
+            return false;
+        const bool known = GetFileInformationByHandle(file, information);
+        CloseHandle(file);
+        if (!known)
+            return false;
+    }
+    return one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+           one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
 }
 
 std::string argumentAsUtf8(const std::string& argument)

@@ -68,16 +68,17 @@ is_a_log=' ist eines der gelesenen Protokolle und wird nicht durch die Seite ers
 not_a_file=' ist keine gewöhnliche Datei und wird nicht durch die Seite ersetzt.'
 class_heading='1 Protokoll, 3 Serien, 2 Namen, 07.12.2026 bis 08.12.2026'
 
-# Cases Wine cannot show as they are: a FIFO as a log, a link that leads nowhere.
-native_cases=
+# Cases Wine cannot show as they are (a FIFO as a log, a link that leads nowhere), and one
+# only root may set up.
+more_cases=
 if [ "$platform" = native ]; then
     ln -s nirgends ins-leere
-    native_cases="a FIFO as a log|1|$class_heading|fifo$unreadable|fifo tovu
+    more_cases="a FIFO as a log|1|$class_heading|fifo$unreadable|fifo tovu
 page a link that leads nowhere|1||ins-leere$not_a_file|--html ins-leere"
 fi
 if [ "$(id -u)" = 0 ]; then
     mknod geraet c 1 3 # what /dev/null is
-    native_cases+="${native_cases:+$'\n'}page a device|1||geraet$not_a_file|--html geraet"
+    more_cases+="${more_cases:+$'\n'}page a device|1||geraet$not_a_file|--html geraet"
 else
     echo "not root: no page on a device node" >&2
 fi
@@ -110,7 +111,7 @@ page a log by a link|2||zum-log$is_a_log|--html zum-log pc2/tovu ./pc1/tovu
 page a folder|1||ordner$not_a_file|--html ordner
 page a FIFO|1||fifo$not_a_file|--html fifo
 page in a missing folder|1||nirgends/seite.html kann nicht geschrieben werden.|--html nirgends/seite.html
-$native_cases
+$more_cases
 CASES
 
 case_name='CSV of two computers' # the same bytes whatever the platform
