@@ -1,6 +1,8 @@
 // The ctime form read into seconds, and the calendar that turns them back into dates.
 #include "log_time.h"
 
+#include "drill_log_format.h"
+
 #include <array>
 #include <initializer_list>
 
@@ -64,8 +66,8 @@ constexpr std::array<std::uint32_t, count> packedNames(std::string_view names)
     return packedNames;
 }
 
-constexpr auto dayNames = packedNames<7>("SunMonTueWedThuFriSat");
-constexpr auto monthNames = packedNames<12>("JanFebMarAprMayJunJulAugSepOctNovDec");
+constexpr auto dayNames = packedNames<7>(logFormat::dayNames);
+constexpr auto monthNames = packedNames<12>(logFormat::monthNames);
 
 // The position of a three-letter name among the packed names, or -1.
 template <std::size_t count>
