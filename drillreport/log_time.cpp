@@ -1,6 +1,7 @@
 // The ctime form read into seconds, and the calendar that turns them back into dates.
 #include "log_time.h"
 
+#include "decimal_count.h"
 #include "drill_log_format.h"
 
 #include <array>
@@ -84,13 +85,8 @@ std::int32_t nameIndex(const std::array<std::uint32_t, count>& names, std::strin
 // Digits only, all of them; -1 otherwise.
 std::int32_t digitsValue(std::string_view text)
 {
-    std::int32_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    std::int32_t value = -1;
+    return parseCount(text, value) ? value : -1;
 }
 
 // A number written as exactly width digits, zero-padded; the calendar's values always fit.

@@ -2,30 +2,13 @@
 // order ends the record it was in, whose lines are left out, and is read afresh.
 #include "record_scanner.h"
 
+#include "decimal_count.h"
 #include "drill_log_format.h"
 #include "drill_rules.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
-
-// A whole number in plain decimal, as the drill writes it: digits only.
-bool parseCount(std::string_view text, std::int32_t& value)
-{
-    if (text.empty() || text.size() > 10)
-        return false;
-    std::int64_t parsed = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        parsed = parsed * 10 + (c - '0');
-    }
-    if (parsed > std::numeric_limits<std::int32_t>::max())
-        return false;
-    value = static_cast<std::int32_t>(parsed);
-    return true;
-}
 
 bool hasLabel(std::string_view line, std::string_view label)
 {
