@@ -1,11 +1,36 @@
 // Appending a record on Win32: FILE_APPEND_DATA and one WriteFile (more only where the system
 // writes less), so every record lands whole at the true end of the file even while another
-// drill appends or a viewer reads.
+// drill appends or a viewer reads; a record that cannot be written whole is cut off again.
 #include "log_append.h"
 
 #include <windows.h>
 
 #include <string>
+
+namespace {
+
+// Cuts the file back to its length before the record, so the next record starts on a line of
+// its own: only while every byte after it is ours, since had another drill appended since the
+// length was taken, its record would go too, and the torn one stays. The append-only handle
+// may not set the end of the file, so a second handle on the same open file does, sharing as
+// the first; where it cannot be had, the torn record stays too.
+void cutBack(HANDLE file, LONGLONG began, std::size_t written)
+{
+    LARGE_INTEGER size{};
+    if (began < 0 || !GetFileSizeEx(file, &size) ||
+        size.QuadPart != began + static_cast<LONGLONG>(written))
+        return;
+    const HANDLE cutter = ReOpenFile(file, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, 0);
+    if (cutter == INVALID_HANDLE_VALUE)
+        return;
+    LARGE_INTEGER end{};
+    end.QuadPart = began;
+    if (SetFilePointerEx(cutter, end, nullptr, FILE_BEGIN))
+        SetEndOfFile(cutter);
+    CloseHandle(cutter);
+}
+
+} // namespace
 
 bool appendToFile(const char* path, std::string_view record)
 {
@@ -25,6 +50,8 @@ bool appendToFile(const char* path, std::string_view record)
     // Only a disk file is written: under Wine "tovu" may be a FIFO, whose writes can wait for
     // ever, and none can be made to give up.
     const bool diskFile = GetFileType(file) == FILE_TYPE_DISK;
+    LARGE_INTEGER length{};
+    const LONGLONG began = diskFile && GetFileSizeEx(file, &length) ? length.QuadPart : -1;
     std::size_t done = 0;
     while (diskFile && done < bytes.size()) {
         DWORD written = 0;
@@ -34,5 +61,7 @@ bool appendToFile(const char* path, std::string_view record)
             break;
         done += written;
     }
+    if (done > 0 && done < bytes.size())
+        cutBack(file, began, done);
     return CloseHandle(file) && done == bytes.size();
 }

@@ -3,8 +3,9 @@
 #
 # The entry runs its program in the user's home folder, where the programs meet through the
 # log "tovu". The Path key cannot name the home folder, so Exec runs
-#   sh -c "cd && <command>"
-# (cd without a folder goes home), where {} in the command stands for the program's path.
+#   sh -c "<command>"
+# whose command goes home first (cd without a folder), where {} in the command stands for the
+# program's path.
 # Each layer of quoting is applied in turn: the shell's single quotes around the program's
 # path, the entry's double-quoted argument, the entry's field codes (%), and last the escapes
 # of a string value (\).
@@ -18,7 +19,7 @@ function(drill_install_desktop_entry template program_dir datadir command)
         message(FATAL_ERROR "The install prefix holds a line break or a tab: ${path}")
     endif()
     string(REPLACE "'" "'\\''" path "${path}")
-    string(REPLACE "{}" "'${path}'" script "cd && ${command}")
+    string(REPLACE "{}" "'${path}'" script "${command}")
     foreach(special "\\" "\"" "`" "$")
         string(REPLACE "${special}" "\\${special}" script "${script}")
     endforeach()

@@ -69,7 +69,7 @@ function(drill_install_desktop_program program command)
         include(\"${CMAKE_CURRENT_FUNCTION_LIST_DIR}/desktop_entry.cmake\")
         set(DRILL_DESKTOP_ENTRY_DIR \"${build_dir}\")
         drill_install_desktop_entry(\"${template}\" \"\${DRILL_PROGRAM_DIR}\"
-                                    ${CMAKE_INSTALL_DATADIR} \"${command}\")
+                                    ${CMAKE_INSTALL_DATADIR} [==[${command}]==])
     ")
 
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${template})
@@ -83,15 +83,29 @@ function(drill_install_desktop_program program command)
                    @ONLY)
     install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endfunction()
-drill_install_desktop_program(drill "exec {}")
+drill_install_desktop_program(drill "cd && exec {}")
 if(TARGET drillview)
-    drill_install_desktop_program(drillview "exec {}")
+    drill_install_desktop_program(drillview "cd && exec {}")
 endif()
 if(TARGET drillreport)
-    # The page is written even when the log cannot be read, so the browser always has one.
-    drill_install_desktop_program(drillreport
-        "{} --html lernfortschritt.html tovu; exec xdg-open lernfortschritt.html")
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+    # Only a page just written is opened: drillreport writes one even when a log cannot be
+    # read, as a new file in the old one's place, so ls -i tells (its exit code does not).
+    # Its messages follow, as a notification or in a window, as there is no terminal. Without
+    # a home folder (where cd alone stays in the launcher's) nothing is written or opened.
+    # One line in the entry: each line end here becomes a blank.
+    set(command [=[
+        say() { notify-send -i drill "$1" 2>/dev/null || xmessage -center "$1" 2>/dev/null ||
+            printf '%s\n' "$1" >&2; };
+        [ -d "$HOME" ] && cd -- "$HOME" ||
+            { say 'Lernfortschritt: Dein persönlicher Ordner (HOME) ist nicht zu finden.'; exit 1; };
+        page=lernfortschritt.html; was=$(ls -diL $page 2>/dev/null);
+        error=$({} --html $page tovu 2>&1 >/dev/null);
+        [ "$(ls -diL $page 2>/dev/null)" = "$was" ] || xdg-open $page;
+        [ -z "$error" ] || say "$error"]=])
+    string(REGEX REPLACE "[\n ]+" " " command "${command}")
+    string(STRIP "${command}" command)
+    drill_install_desktop_program(drillreport "${command}")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libnotify-bin")
 endif()
 
 # Files compressed as Debian wants them (gzip -9n: no name, no time stamp), installed as

@@ -1,8 +1,15 @@
-# The real drill binary, through a pipe and a pseudo-terminal.
+# The real drill binary, through a pipe and a pseudo-terminal; drillreport, where built, reads
+# what it wrote.
 if(NOT WIN32)
     add_executable(drill_e2e_tests drill_e2e_posix_test.cpp)
     target_link_libraries(drill_e2e_tests PRIVATE test_support util)
-    target_compile_definitions(drill_e2e_tests PRIVATE DRILL_BINARY="$<TARGET_FILE:drill>")
+    set(drillreport_binary "")
+    if(TARGET drillreport)
+        set(drillreport_binary $<TARGET_FILE:drillreport>)
+        add_dependencies(drill_e2e_tests drillreport)
+    endif()
+    target_compile_definitions(drill_e2e_tests PRIVATE DRILL_BINARY="$<TARGET_FILE:drill>"
+                                                       DRILLREPORT_BINARY="${drillreport_binary}")
     add_dependencies(drill_e2e_tests drill)
     drill_add_unit_tests(drill_e2e_tests)
 endif()

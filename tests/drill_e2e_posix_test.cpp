@@ -1,18 +1,23 @@
 // The real drill binary, started in a fresh directory and driven through a pipe and through
-// a pseudo-terminal.
+// a pseudo-terminal; and on a full disk.
 #include "expected_kind_menu.h"
 #include "temp_directory.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <poll.h>
 #include <pty.h>
 #include <regex>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -488,4 +493,69 @@ TEST(DrillThroughPipe, ReadsAHugeNameLineInBoundedMemory)
     const Finished finished = runThroughPipe("\n", true, 2048);
     EXPECT_EQ(finished.exitCode, 0);
     EXPECT_LT(finished.peakKilobytes, 64 << 10);
+}
+
+namespace {
+
+// A file system of 16 KiB, mounted on the folder for this process alone; false where it may
+// not (no root, or no mount namespace).
+bool mountSmallDisk(const char* folder)
+{
+    return geteuid() == 0 && unshare(CLONE_NEWNS) == 0 &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("tmpfs", folder, "tmpfs", 0, "size=16k") == 0;
+}
+
+} // namespace
+
+// A series record the full disk cuts off is cut back out of the log: once space is back, the
+// next run's records follow whole, each on a line of its own, and drillreport counts them.
+TEST(DrillThroughPipe, LeavesNoTornRecordOnAFullDisk)
+{
+    TempDirectory directory;
+    std::filesystem::create_directory("disk");
+    if (!mountSmallDisk("disk"))
+        GTEST_SKIP() << "needs root and a mount namespace of its own for a 16 KiB tmpfs";
+    ASSERT_EQ(chdir("disk"), 0);
+    // The log's first page is so full that the first run's start and name records fit in it,
+    // but not its series record, once a second file takes every other page.
+    const std::string started = "Startzeit:..............Mon Dec 07 11:30:00 2026\n";
+    const std::size_t room = 97 + 170; // start and name records, the torn series record's part
+    std::string earlier;
+    while (earlier.size() + started.size() + room <= std::size_t(sysconf(_SC_PAGESIZE)))
+        earlier += started;
+    directory.write("disk/tovu", earlier);
+    {
+        std::ofstream filler("filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler << block && filler.flush()) {
+        }
+    }
+    const std::string typed = "Jo\n1 1\n-1\n12345\n";
+    EXPECT_EQ(runThroughPipe(typed).exitCode, 0);
+    std::filesystem::remove("filler");
+    EXPECT_EQ(runThroughPipe(typed).exitCode, 0);
+
+    const std::string log = directory.read("disk/tovu");
+    static const std::regex runs("(Startzeit:\\.{14}[^\n]{24}\nLogzeit:\\.{15}[^\n]{24}\n){2}"
+                                 "Name:\\.{18}Jo\nArt:\\.{23}1\nSchwierigkeit:\\.{7}10\n"
+                                 "Note:\\.{20}6\nAufgaben:\\.{12}1\nFehler:\\.{18}1\n"
+                                 "Endzeit:\\.{16}[^\n]{24}\n-{87}\n");
+    EXPECT_TRUE(log.starts_with(earlier) && std::regex_match(log.substr(earlier.size()), runs))
+        << log.substr(earlier.size());
+    if (*DRILLREPORT_BINARY != '\0') {
+        const std::string command = std::string("'") + DRILLREPORT_BINARY + "' --csv tovu 2>&1";
+        std::string report;
+        if (FILE* const output = popen(command.c_str(), "r")) {
+            char chunk[4096];
+            while (const std::size_t got = std::fread(chunk, 1, sizeof chunk, output))
+                report.append(chunk, got);
+            pclose(output);
+        }
+        EXPECT_TRUE(report.find("Jo") != std::string::npos &&
+                    report.find("nicht gez\xc3\xa4hlt") == std::string::npos)
+            << report;
+    }
+    ASSERT_EQ(chdir(".."), 0);
+    umount2("disk", MNT_DETACH);
 }

@@ -33,9 +33,9 @@ depended=$(sed -e 's/ *([^)]*)//g' -e 's/, */\n/g' <<<"$depends")
 for package in libc6 libstdc++6 libfltk1.3 libx11-6; do
     grep -qxF "$package" <<<"$depended" || fail "Depends lacks $package: $depends"
 done
-# The entry of drillreport opens its page with xdg-open.
+# The entry of drillreport opens its page with xdg-open and tells its messages with notify-send.
 if [[ " $* " == *" drillreport "* ]]; then
-    [ "$(field Recommends)" = xdg-utils ] || fail "Recommends: $(field Recommends)"
+    [ "$(field Recommends)" = "xdg-utils, libnotify-bin" ] || fail "Recommends: $(field Recommends)"
 fi
 
 listed=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/|./|' | sort)
@@ -69,7 +69,9 @@ entry_has drillview 'Terminal=false'
 entry_has drillview 'Icon=drillview'
 entry_has drillview 'Name[de]=Übungsprotokoll'
 if [[ " $* " == *" drillreport "* ]]; then
-    entry_has drillreport "Exec=sh -c \"cd && '/usr/games/drillreport' --html lernfortschritt.html tovu; exec xdg-open lernfortschritt.html\""
+    # What the command does is seen in packaging_install.sh; here, that it runs this one.
+    grep -qF "('/usr/games/drillreport' --html " "$applications/drillreport.desktop" ||
+        fail "drillreport.desktop does not run /usr/games/drillreport"
     entry_has drillreport 'Icon=drill'
     entry_has drillreport 'Name[de]=Lernfortschritt'
 fi

@@ -27,9 +27,10 @@ expected=$(expected_files bin "$@")
 applications=$prefix/share/applications
 desktop-file-validate "$applications"/*.desktop || fail "the desktop entries are not valid"
 
-# The launcher finds nothing but the shell and a terminal that records how it was asked to
-# run the program, then runs it.
+# The launcher finds nothing but the shell, ls, and a terminal that records how it was asked
+# to run the program, then runs it.
 ln -s "$(command -v sh)" "$tools/sh"
+ln -s "$(command -v ls)" "$tools/ls"
 cat >"$tools/x-terminal-emulator" <<EOF
 #!/bin/sh
 printf '%s\n' "\$@" >"$work/terminal.args"
@@ -38,8 +39,8 @@ exec "\$@"
 EOF
 chmod +x "$tools/x-terminal-emulator"
 ln -s x-terminal-emulator "$tools/xterm"
-launch() { # ENTRY
-    (cd "$elsewhere" && timeout 30 env HOME="$home" PATH="$tools" "$(command -v gio)" launch \
+launch() { # ENTRY [HOME]
+    (cd "$elsewhere" && timeout 30 env HOME="${2-$home}" PATH="$tools" "$(command -v gio)" launch \
         "$applications/$1.desktop" </dev/null >"$work/$1.launch" 2>&1) ||
         fail "gio launch $1.desktop: $(cat "$work/$1.launch")"
 }
@@ -69,6 +70,29 @@ EOF
     [ "$(cat "$work/browser.args" 2>/dev/null)" = "$home"$'\n'lernfortschritt.html ] ||
         fail "the browser was not asked for the page in the home folder"
     [ -s "$home/lernfortschritt.html" ] || fail "drillreport wrote no page in the home folder"
+
+    # A page that cannot be written, and no home folder: the error is told, no page opened.
+    cat >"$tools/notify-send" <<EOF
+#!/bin/sh
+printf '%s\n' "\$@" >"$work/note.args"
+EOF
+    chmod +x "$tools/notify-send"
+    mv "$home/lernfortschritt.html" "$home/old.html"
+    mkdir "$home/lernfortschritt.html"
+    for case in "lernfortschritt.html kann nicht geschrieben werden.|$home" \
+        "Dein persönlicher Ordner (HOME) ist nicht zu finden.|" \
+        "Dein persönlicher Ordner (HOME) ist nicht zu finden.|$home/old.html"; do
+        rm -f "$work/browser.args" "$work/note.args"
+        launch drillreport "${case#*|}"
+        for _ in $(seq 100); do
+            [ -s "$work/note.args" ] && break
+            sleep 0.1
+        done
+        grep -qF "${case%%|*}" "$work/note.args" 2>/dev/null ||
+            fail "HOME=${case#*|}: not told '${case%%|*}': $(cat "$work/note.args" 2>/dev/null)"
+        [ ! -e "$work/browser.args" ] || fail "HOME=${case#*|}: a page was opened"
+    done
+    [ -z "$(ls "$elsewhere")" ] || fail "drillreport wrote in the launcher's folder"
 fi
 
 start_x_server "$work" || fail "no X server"

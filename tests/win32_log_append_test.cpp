@@ -85,3 +85,15 @@ TEST(Win32LogAppend, AnswersFalseWhereTheRecordCannotBeWritten)
     EXPECT_FALSE(appendToFile("missing\\tovu", "lost\n"));
     EXPECT_FALSE(appendToFile("", "lost\n"));
 }
+
+// Run with a file size limit of 4 KiB (ulimit -f 8), as a full disk: the record that does not
+// fit whole is cut off again. Without the limit it fits, and the case is skipped.
+TEST(Win32LogAppend, CutsOffARecordTheDiskCannotTakeWhole)
+{
+    TempDirectory directory;
+    const std::string earlier = std::string(4000, 'x') + "\r\n";
+    directory.write("tovu", earlier);
+    if (appendToFile("tovu", seriesLines))
+        GTEST_SKIP() << "the record fitted: no file size limit of 4 KiB";
+    EXPECT_EQ(directory.read("tovu"), earlier);
+}

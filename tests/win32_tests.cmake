@@ -11,6 +11,12 @@ set_source_files_properties(console_io_test.cpp PROPERTIES COMPILE_OPTIONS -Wno-
 add_executable(win32_log_append_tests win32_log_append_test.cpp)
 target_link_libraries(win32_log_append_tests PRIVATE test_support)
 drill_add_unit_tests(win32_log_append_tests)
+# Wine gives no full disk, but a file size limit of 4 KiB on the test (not on Wine's server,
+# started by the prefix's set-up) fails a write as one does.
+add_test(NAME win32_log_append_full_disk
+         COMMAND sh -c "ulimit -f 8; trap '' XFSZ; exec \"$@\"" sh ${CMAKE_CROSSCOMPILING_EMULATOR}
+                 $<TARGET_FILE:win32_log_append_tests> --gtest_filter=*CutsOff*)
+set_tests_properties(win32_log_append_full_disk PROPERTIES FAIL_REGULAR_EXPRESSION "SKIPPED")
 
 set(win32_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_drill_e2e.sh)
 foreach(run IN ITEMS file pipe names console fifo)
