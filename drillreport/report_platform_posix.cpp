@@ -1,10 +1,11 @@
-// The report's platform layer on POSIX: plain writes, UTF-8 arguments, and the page renamed
-// into place.
+// The report's platform layer on POSIX: plain writes and the page renamed into place. The
+// desktop entry asks for its page itself, so the program never counts as started alone.
 #include "report_platform.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <unistd.h>
 
 namespace {
@@ -62,7 +63,26 @@ bool replaceFile(const std::string& path, std::string_view bytes)
     return true;
 }
 
-std::string argumentAsUtf8(const std::string& argument)
+bool startedAlone()
 {
-    return argument;
+    return false;
+}
+
+std::string fullPath(const std::string& path)
+{
+    std::error_code failed;
+    const std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return failed ? path : full.string();
+}
+
+bool openInBrowser(const std::string&)
+{
+    return false;
+}
+
+void waitForKey()
+{
+    char byte = 0;
+    while (::read(STDIN_FILENO, &byte, 1) < 0 && errno == EINTR) {
+    }
 }

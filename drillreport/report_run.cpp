@@ -1,5 +1,6 @@
 // One pass: every log is read, the series counted once each, and the one report written. A
-// log that cannot be read is named and the others are still reported.
+// log that cannot be read is named and the others are still reported. Started from the
+// desktop, the program writes the page of the log here and shows it.
 #include "report_run.h"
 
 #include "csv_report.h"
@@ -42,10 +43,65 @@ std::string leftOutLine(const ReportData& data)
     return line;
 }
 
+void writeLine(std::string_view text)
+{
+    // What cannot reach the screen cannot be read there either.
+    (void)writeStandardOutput(std::string(text) + '\n');
+}
+
+// Every log read and the series counted; false when a log could not be read, which is named.
+bool readLogs(ReportData& data, const std::vector<std::string>& logs)
+{
+    bool allRead = true;
+    for (const std::string& log : logs) {
+        if (!readLog(data, log.c_str())) {
+            writeMessage(log + std::string(reportTexts::cannotRead));
+            allRead = false;
+        }
+    }
+    countSeries(data);
+    if (data.linesLeftOut > 0 || data.recordsLeftOut > 0)
+        writeMessage(leftOutLine(data));
+    return allRead;
+}
+
+// The console closes with the program: what went wrong stays until a key is pressed.
+int waitedFor(int exitCode)
+{
+    writeLine(reportTexts::pressAKey);
+    waitForKey();
+    return exitCode;
+}
+
+// Without a command prompt: the page of the log here, written beside it and shown.
+int showPageHere()
+{
+    ReportData data;
+    const bool read = readLogs(data, {std::string(logFormat::fileName)});
+    if (data.series.empty()) {
+        writeLine(reportTexts::noSeries);
+        return waitedFor(read ? exitDone : exitUnreadable);
+    }
+    const std::string page = fullPath(std::string(reportTexts::desktopPage));
+    if (!replaceFile(page, htmlPage(data))) {
+        writeMessage(page + std::string(reportTexts::cannotWrite));
+        return waitedFor(exitUnreadable);
+    }
+    writeLine(std::string(reportTexts::pageSavedIn) + page);
+    if (!openInBrowser(page)) {
+        writeMessage(page + std::string(reportTexts::cannotShow));
+        return waitedFor(exitUnreadable);
+    }
+    return exitDone;
+}
+
 } // namespace
 
 int runReport(const std::vector<std::string>& arguments)
 {
+    if (arguments.empty() && startedAlone())
+        return showPageHere();
+
     ReportOptions options;
     std::string problem;
     switch (parseOptions(arguments, options, problem)) {
@@ -61,23 +117,14 @@ int runReport(const std::vector<std::string>& arguments)
     if (options.logs.empty())
         options.logs.emplace_back(logFormat::fileName);
 
-    int exitCode = exitDone;
     ReportData data;
     data.onlyLearner = options.nameGiven;
-    data.onlyName = argumentAsUtf8(options.name);
-    for (const std::string& log : options.logs) {
-        if (!readLog(data, log.c_str())) {
-            writeMessage(argumentAsUtf8(log) + std::string(reportTexts::cannotRead));
-            exitCode = exitUnreadable;
-        }
-    }
-    countSeries(data);
-    if (data.linesLeftOut > 0 || data.recordsLeftOut > 0)
-        writeMessage(leftOutLine(data));
+    data.onlyName = options.name;
+    const int exitCode = readLogs(data, options.logs) ? exitDone : exitUnreadable;
 
     if (options.form == ReportForm::html) {
         if (!replaceFile(options.pagePath, htmlPage(data))) {
-            writeMessage(argumentAsUtf8(options.pagePath) + std::string(reportTexts::cannotWrite));
+            writeMessage(options.pagePath + std::string(reportTexts::cannotWrite));
             return exitUnreadable;
         }
         return exitCode;
