@@ -64,8 +64,8 @@ HANDLE createBeside(const std::string& path, std::string& temporary)
     for (int attempt = 0; attempt < 10; ++attempt) {
         temporary = path + '.' + std::to_string(GetCurrentProcessId()) + '.' +
                     std::to_string(attempt) + ".tmp";
-        const HANDLE file = CreateFileW(utf16FromUtf8(temporary).c_str(), GENERIC_WRITE, 0,
-                                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file = CreateFileW(utf16FromUtf8(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return file;
     }

@@ -6,7 +6,7 @@
 # Usage: drillreport_e2e.sh native|wine PROGRAM WORK_DIRECTORY [OWN_CONSOLE]
 #   (for wine, WINEPREFIX and Wine's quiet settings come from CTest)
 set -euo pipefail
-platform=$1 program=$(realpath "$2") work=$3 own_console=${4:-}
+platform=$1 program=$(realpath "$2") work=$3 own_console=${4:+$(realpath "$4")}
 here=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
 source "$here/test_lib.sh"
 source "$here/drillreport_logs.sh"

@@ -38,8 +38,8 @@ int main()
     startup.hStdOutput = inheritable(STD_OUTPUT_HANDLE);
     startup.hStdError = inheritable(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, commandAfterOwnName(), nullptr, nullptr, TRUE,
-                        CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, commandAfterOwnName(), nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE,
+                        nullptr, nullptr, &startup, &process))
         return 125;
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 125;
