@@ -1,5 +1,6 @@
 // What the report needs of its platform: its outputs, the page written whole, files told
-// apart, and the arguments' encoding. Implemented once per platform.
+// apart, and how it was started. Paths and texts are UTF-8 throughout. Implemented once per
+// platform.
 #pragma once
 
 #include <string>
@@ -20,5 +21,15 @@ ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes);
 // True when both names lead to one existing file, however each is spelt or linked.
 bool isSameFile(const std::string& first, const std::string& second);
 
-// A command-line argument, as the platform hands it over, in UTF-8.
-std::string argumentAsUtf8(const std::string& argument);
+// True when the program has its console to itself, as when started from the desktop or a
+// shortcut; false when started from a command prompt, a script or without a console.
+bool startedAlone();
+
+// The path made absolute against the working folder.
+std::string fullPath(const std::string& path);
+
+// Shows the page in the user's web browser; false when the system could not start one.
+bool openInBrowser(const std::string& path);
+
+// Until a key is pressed, so that what was written stays on the screen.
+void waitForKey();

@@ -1,11 +1,13 @@
-// The report's platform layer on POSIX: plain writes, UTF-8 arguments, the page renamed
-// into place, and files told apart by device and inode.
+// The report's platform layer on POSIX: plain writes, the page renamed into place, and files
+// told apart by device and inode. The desktop entry asks for its page itself, so the program
+// never counts as started alone.
 #include "report_platform.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -111,7 +113,26 @@ bool isSameFile(const std::string& first, const std::string& second)
            one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
-std::string argumentAsUtf8(const std::string& argument)
+bool startedAlone()
 {
-    return argument;
+    return false;
+}
+
+std::string fullPath(const std::string& path)
+{
+    std::error_code failed;
+    const std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return failed ? path : full.string();
+}
+
+bool openInBrowser(const std::string&)
+{
+    return false;
+}
+
+void waitForKey()
+{
+    char byte = 0;
+    while (::read(STDIN_FILENO, &byte, 1) < 0 && errno == EINTR) {
+    }
 }

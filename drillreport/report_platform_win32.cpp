@@ -1,13 +1,18 @@
 // The report's platform layer on Win32: UTF-8 reaches a console as wide characters and a file
-// or pipe as it is; the page is moved into place; files are told apart by their file index;
-// arguments come in the ANSI code page.
+// or pipe as it is; paths go to the wide functions; the page is moved into place and shown;
+// files are told apart by their file index.
 #include "report_platform.h"
 
+#include "utf16_win32.h"
+
+#include <objbase.h>
+#include <shellapi.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -24,22 +29,11 @@ bool writeAll(HANDLE file, std::string_view bytes)
     return true;
 }
 
-std::wstring wideText(std::string_view text, UINT codePage)
-{
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int units = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(units > 0 ? units : 0), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), units);
-    return wide;
-}
-
 // The console ends a line with CR LF; a chunk never splits a surrogate pair.
 bool writeConsole(HANDLE console, std::string_view utf8)
 {
     std::wstring wide;
-    for (const wchar_t unit : wideText(utf8, CP_UTF8)) {
+    for (const wchar_t unit : utf16FromUtf8(utf8)) {
         if (unit == L'\n')
             wide += L'\r';
         wide += unit;
@@ -71,8 +65,9 @@ bool writeStandard(DWORD which, std::string_view utf8)
 // An existing file opened only to be looked at, whatever it is and whoever holds it open.
 HANDLE openToLookAt(const std::string& path)
 {
-    return CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    return CreateFileW(utf16FromUtf8(path).c_str(), 0,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 // Where the page goes: its own name when that is missing, or the regular file it leads to,
@@ -86,23 +81,23 @@ ReplaceOutcome findTarget(const std::string& path, std::string& target, DWORD& a
     if (file == INVALID_HANDLE_VALUE) {
         if (GetLastError() != ERROR_FILE_NOT_FOUND)
             return ReplaceOutcome::failed;
-        return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES
+        return GetFileAttributesW(utf16FromUtf8(path).c_str()) == INVALID_FILE_ATTRIBUTES
                    ? ReplaceOutcome::replaced
                    : ReplaceOutcome::notAFile;
     }
     BY_HANDLE_FILE_INFORMATION information{};
-    char finalPath[32768];
+    wchar_t finalPath[32768];
     const bool regular = GetFileType(file) == FILE_TYPE_DISK &&
                          GetFileInformationByHandle(file, &information) &&
                          (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     const DWORD length =
-        regular ? GetFinalPathNameByHandleA(file, finalPath, sizeof finalPath, 0) : 0;
+        regular ? GetFinalPathNameByHandleW(file, finalPath, std::size(finalPath), 0) : 0;
     CloseHandle(file);
     if (!regular)
         return ReplaceOutcome::notAFile;
-    if (length == 0 || length >= sizeof finalPath)
+    if (length == 0 || length >= std::size(finalPath))
         return ReplaceOutcome::failed;
-    target.assign(finalPath, length);
+    target = utf8FromUtf16({finalPath, length});
     attributes = information.dwFileAttributes;
     return ReplaceOutcome::replaced;
 }
@@ -118,8 +113,8 @@ HANDLE createBeside(const std::string& target, std::string& temporary)
         char name[16];
         std::snprintf(name, sizeof name, ".lf%06X", static_cast<unsigned>(mixed >> 8));
         temporary = target.substr(0, folderEnd) + name;
-        const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file = CreateFileW(utf16FromUtf8(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return file;
     }
@@ -138,16 +133,16 @@ bool moveOver(const std::string& temporary, const std::string& target, DWORD att
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     const bool readOnly = exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     if (readOnly)
-        SetFileAttributesA(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    if (!MoveFileExA(temporary.c_str(), target.c_str(),
+        SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (!MoveFileExW(utf16FromUtf8(temporary).c_str(), utf16FromUtf8(target).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         if (readOnly)
-            SetFileAttributesA(target.c_str(), attributes);
+            SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes);
         return false;
     }
     // The page is in place: attributes that cannot be set again do not undo it.
     if (exists)
-        SetFileAttributesA(target.c_str(), attributes & keptAttributes);
+        SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes & keptAttributes);
     return true;
 }
 
@@ -176,7 +171,7 @@ ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
         return ReplaceOutcome::failed;
     const bool written = writeAll(file, bytes) && FlushFileBuffers(file);
     if (!CloseHandle(file) || !written || !moveOver(temporary, target, attributes)) {
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(utf16FromUtf8(temporary).c_str());
         return ReplaceOutcome::failed;
     }
     return ReplaceOutcome::replaced;
@@ -200,15 +195,53 @@ bool isSameFile(const std::string& first, const std::string& second)
            one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
 }
 
-std::string argumentAsUtf8(const std::string& argument)
+bool startedAlone()
 {
-    const std::wstring wide = wideText(argument, CP_ACP);
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
+    // A command prompt shares its console; Explorer and a shortcut make one for the program.
+    DWORD processes[2] = {};
+    return GetConsoleProcessList(processes, 2) == 1;
+}
+
+std::string fullPath(const std::string& path)
+{
+    const std::wstring wide = utf16FromUtf8(path);
+    const DWORD units = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (units == 0)
+        return path;
+    std::wstring full(units, L'\0');
+    const DWORD written = GetFullPathNameW(wide.c_str(), units, full.data(), nullptr);
+    if (written == 0 || written >= units)
+        return path;
+    full.resize(written);
+    return utf8FromUtf16(full);
+}
+
+bool openInBrowser(const std::string& path)
+{
+    // The shell may hand the page to a handler of its own that needs COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const HINSTANCE opened = ShellExecuteW(nullptr, L"open", utf16FromUtf8(path).c_str(), nullptr,
+                                           nullptr, SW_SHOWNORMAL);
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return reinterpret_cast<INT_PTR>(opened) > 32;
+}
+
+void waitForKey()
+{
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    DWORD read = 0;
+    if (!GetConsoleMode(input, &mode)) {
+        char byte = 0;
+        (void)ReadFile(input, &byte, 1, &read, nullptr); // input redirected: one byte or its end
+        return;
+    }
+    // Only a key pressed from now on: nothing typed ahead, no key let go, no mouse.
+    FlushConsoleInputBuffer(input);
+    INPUT_RECORD event = {};
+    while (ReadConsoleInputW(input, &event, 1, &read) && read == 1) {
+        if (event.EventType == KEY_EVENT && event.Event.KeyEvent.bKeyDown)
+            return;
+    }
 }

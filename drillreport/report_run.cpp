@@ -1,5 +1,6 @@
 // One pass: every log is read, the series counted once each, and the one report written. A
-// log that cannot be read is named and the others are still reported.
+// log that cannot be read is named and the others are still reported. Started from the
+// desktop, the program writes the page of the log here and shows it.
 #include "report_run.h"
 
 #include "csv_report.h"
@@ -43,19 +44,87 @@ std::string leftOutLine(const ReportData& data)
 }
 
 // The page must never take a log's place, whatever name or link leads to it.
-bool pageIsALog(const ReportOptions& options)
+bool pageIsALog(const std::string& page, const std::vector<std::string>& logs)
 {
-    for (const std::string& log : options.logs) {
-        if (isSameFile(options.pagePath, log))
+    for (const std::string& log : logs) {
+        if (isSameFile(page, log))
             return true;
     }
     return false;
+}
+
+// Why the page is not there, after its name.
+std::string_view notReplacedWhy(ReplaceOutcome outcome)
+{
+    return outcome == ReplaceOutcome::notAFile ? reportTexts::pageNotAFile
+                                               : reportTexts::cannotWrite;
+}
+
+void writeLine(std::string_view text)
+{
+    // What cannot reach the screen cannot be read there either.
+    (void)writeStandardOutput(std::string(text) + '\n');
+}
+
+// Every log read and the series counted; false when a log could not be read, which is named.
+bool readLogs(ReportData& data, const std::vector<std::string>& logs)
+{
+    bool allRead = true;
+    for (const std::string& log : logs) {
+        if (!readLog(data, log.c_str())) {
+            writeMessage(log + std::string(reportTexts::cannotRead));
+            allRead = false;
+        }
+    }
+    countSeries(data);
+    if (data.linesLeftOut > 0 || data.recordsLeftOut > 0)
+        writeMessage(leftOutLine(data));
+    return allRead;
+}
+
+// The console closes with the program: what went wrong stays until a key is pressed.
+int waitedFor(int exitCode)
+{
+    writeLine(reportTexts::pressAKey);
+    waitForKey();
+    return exitCode;
+}
+
+// Without a command prompt: the page of the log here, written beside it and shown.
+int showPageHere()
+{
+    ReportData data;
+    const std::vector<std::string> logs = {std::string(logFormat::fileName)};
+    const bool read = readLogs(data, logs);
+    if (data.series.empty()) {
+        writeLine(reportTexts::noSeries);
+        return waitedFor(read ? exitDone : exitUnreadable);
+    }
+    const std::string page = fullPath(std::string(reportTexts::desktopPage));
+    if (pageIsALog(page, logs)) {
+        writeMessage(page + std::string(reportTexts::pageIsALog));
+        return waitedFor(exitUsage);
+    }
+    const ReplaceOutcome outcome = replaceFile(page, htmlPage(data));
+    if (outcome != ReplaceOutcome::replaced) {
+        writeMessage(page + std::string(notReplacedWhy(outcome)));
+        return waitedFor(exitUnreadable);
+    }
+    writeLine(std::string(reportTexts::pageSavedIn) + page);
+    if (!openInBrowser(page)) {
+        writeMessage(page + std::string(reportTexts::cannotShow));
+        return waitedFor(exitUnreadable);
+    }
+    return exitDone;
 }
 
 } // namespace
 
 int runReport(const std::vector<std::string>& arguments)
 {
+    if (arguments.empty() && startedAlone())
+        return showPageHere();
+
     ReportOptions options;
     std::string problem;
     switch (parseOptions(arguments, options, problem)) {
@@ -70,32 +139,20 @@ int runReport(const std::vector<std::string>& arguments)
     }
     if (options.logs.empty())
         options.logs.emplace_back(logFormat::fileName);
-    if (options.form == ReportForm::html && pageIsALog(options)) {
-        writeMessage(argumentAsUtf8(options.pagePath) + std::string(reportTexts::pageIsALog));
+    if (options.form == ReportForm::html && pageIsALog(options.pagePath, options.logs)) {
+        writeMessage(options.pagePath + std::string(reportTexts::pageIsALog));
         return exitUsage;
     }
 
-    int exitCode = exitDone;
     ReportData data;
     data.onlyLearner = options.nameGiven;
-    data.onlyName = argumentAsUtf8(options.name);
-    for (const std::string& log : options.logs) {
-        if (!readLog(data, log.c_str())) {
-            writeMessage(argumentAsUtf8(log) + std::string(reportTexts::cannotRead));
-            exitCode = exitUnreadable;
-        }
-    }
-    countSeries(data);
-    if (data.linesLeftOut > 0 || data.recordsLeftOut > 0)
-        writeMessage(leftOutLine(data));
+    data.onlyName = options.name;
+    const int exitCode = readLogs(data, options.logs) ? exitDone : exitUnreadable;
 
     if (options.form == ReportForm::html) {
         const ReplaceOutcome outcome = replaceFile(options.pagePath, htmlPage(data));
         if (outcome != ReplaceOutcome::replaced) {
-            writeMessage(argumentAsUtf8(options.pagePath) +
-                         std::string(outcome == ReplaceOutcome::notAFile
-                                         ? reportTexts::pageNotAFile
-                                         : reportTexts::cannotWrite));
+            writeMessage(options.pagePath + std::string(notReplacedWhy(outcome)));
             return exitUnreadable;
         }
         return exitCode;

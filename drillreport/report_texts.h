@@ -38,6 +38,12 @@ inline constexpr std::string_view notCountedWhy =
     " (unbekannt, unvollst\u00e4ndig oder ung\u00fcltig).";
 inline constexpr std::string_view noSeries = "Keine Serien gefunden.";
 
+// Started from the desktop: the page of the log here, written beside it and shown.
+inline constexpr std::string_view desktopPage = "lernfortschritt.html";
+inline constexpr std::string_view pageSavedIn = "Der Lernfortschritt ist gespeichert in ";
+inline constexpr std::string_view cannotShow = " kann nicht im Webbrowser ge\u00f6ffnet werden.";
+inline constexpr std::string_view pressAKey = "Zum Schlie\u00dfen eine Taste dr\u00fccken.";
+
 // A number and its noun: "1 Serie", "5 Serien".
 struct CountWord {
     std::string_view one;

@@ -8,7 +8,8 @@ using LogFileHandle = std::intptr_t;
 inline constexpr LogFileHandle noLogFile = -1;
 
 // Opens an existing regular file for reading, never creating it, never waiting and never
-// holding writers off. Anything else (a FIFO, a device, a directory) counts as missing.
+// holding writers off. Anything else (a FIFO, a device, a directory) counts as missing. The
+// path is UTF-8 on Win32 and the file system's bytes on POSIX.
 LogFileHandle openLogFile(const char* path);
 
 // Reads up to capacity bytes; answers how many arrived, 0 at the end or on failure.

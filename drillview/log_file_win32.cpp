@@ -2,6 +2,8 @@
 // appending its records while a viewer holds the log open.
 #include "log_file.h"
 
+#include "utf16_win32.h"
+
 #include <windows.h>
 
 namespace {
@@ -18,8 +20,9 @@ LogFileHandle openLogFile(const char* path)
     // FILE_SHARE_WRITE as well as FILE_SHARE_READ: with read sharing alone the system refuses
     // drill's append for as long as the viewer runs, and the learner's record is lost. drill
     // appends whole records at the end, behind the bytes this reader has read.
-    const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileW(utf16FromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return noLogFile;
     // Only a file on a disk is read, never a pipe or a device.

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # drillreport end to end, the real program in a scratch folder: exit codes and messages, the
-# CSV's bytes, the page written whole or not at all; with "wine", drillreport.exe the same
-# way, and its characters on a console set to another code page.
-# Usage: drillreport_e2e.sh native|wine PROGRAM WORK_DIRECTORY
+# CSV's bytes, the page written whole or not at all, paths outside the ANSI code page; with
+# "wine", drillreport.exe the same way, its characters on a console set to another code page,
+# and drillreport.exe started as from the desktop by OWN_CONSOLE (win32_own_console.exe).
+# Usage: drillreport_e2e.sh native|wine PROGRAM WORK_DIRECTORY [OWN_CONSOLE]
 #   (for wine, WINEPREFIX and Wine's quiet settings come from CTest)
 set -euo pipefail
-platform=$1 program=$(realpath "$2") work=$3
+platform=$1 program=$(realpath "$2") work=$3 own_console=${4:+$(realpath "$4")}
 here=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
 source "$here/test_lib.sh"
 source "$here/drillreport_logs.sh"
@@ -60,6 +61,9 @@ write_class_logs
     series_record Anna 1 10 1 3 1 'Mon Dec 07 08:00:00 2026' # a grade by hand
 } >kaputt
 mkdir ordner
+unicode='Şükrü_Λόγος' # outside code page 1252, where the ANSI functions end
+mkdir "$unicode"
+cp tovu "$unicode/"
 mkfifo fifo
 ln -s pc1/tovu zum-log
 usage='Aufruf: drillreport [--csv'
@@ -106,6 +110,7 @@ lines left out|0|Keine Serien|nicht gezählt: 2 Zeilen und 1 Serieneintrag|kaput
 no series for a spreadsheet|0|Name;Endzeit;Art|Keine Serien gefunden.|--csv leer
 one learner|0|1 Protokoll, 2 Serien, 1 Name,||--name Anna
 one learner with an umlaut|0|3 Protokolle, 2 Serien, 1 Name,||tovu pc1/tovu pc2/tovu --name Jürgen
+a folder outside the code page|1|$class_heading|$unicode/fehlt$unreadable|$unicode/tovu $unicode/fehlt
 page the log read by default|2||tovu$is_a_log|--html tovu
 page a log by a link|2||zum-log$is_a_log|--html zum-log pc2/tovu ./pc1/tovu
 page a folder|1||ordner$not_a_file|--html ordner
@@ -150,6 +155,11 @@ check_holds seite.html "$class_heading^<h2>Ben</h2>^</html>"
 [ -L ziel/zur-seite ] || fail "the link was replaced"
 [ "$(listing)" = "$names" ] || fail "names or permissions changed: $(diff <(echo "$names") <(listing))"
 
+case_name='page in a folder outside the code page'
+run --html "$unicode/seite.html" "$unicode/tovu"
+[ "$status" = 0 ] || fail "exit code $status"
+check_holds "$unicode/seite.html" "$class_heading^</html>"
+
 case_name='page name of 250 bytes' # too long for any temporary name that only adds to it
 long_name=$(printf 's%.0s' {1..245}).html
 run --html "$long_name"
@@ -163,12 +173,59 @@ check_holds err 'die Ausgabe kann nicht geschrieben werden.'
 
 if [ "$platform" = wine ]; then
     # A console set to code page 1252: bytes of UTF-8 would show as other characters there.
+    # Without arguments but in the prompt's console, the table of the log here as ever.
     case_name='Win32 console'
     cp "$program" drillreport.exe
     timeout --kill-after=10 120 script -qfec \
-        'wine cmd /c "chcp 1252 >NUL & drillreport.exe pc2/tovu"' /dev/null \
+        'wine cmd /c "chcp 1252 >NUL & cd pc2 & ..\drillreport.exe"' /dev/null \
         </dev/null >terminal 2>&1 || true
     sed -E $'s/\x1b\\[[0-9;?]*[A-Za-z]//g' terminal | tr -d '\r' >screen
     check_holds screen '1 Protokoll, 4 Serien, 3 Namen^@Ömer +1  ^Ä"rger  ^Jürgen  '
+    [ ! -e pc2/lernfortschritt.html ] || fail "a page was written from a command prompt"
+
+    # Started as from the desktop, alone in a console of its own. Pages open with a handler
+    # that writes down what it was given (Wine's own classes have no .html); keys wait in a
+    # FIFO, read only by a program that waits for one.
+    wine reg add 'HKCR\.html' /ve /d drill.testpage /f >/dev/null
+    wine reg add 'HKCR\drill.testpage\shell\open\command' /ve /f \
+        /d "cmd /c echo %1>Z:${PWD//\//\\}\\opened" >/dev/null
+    mkfifo keys
+    exec 5<>keys # never waits for a reader or a writer
+    # DIRECTORY: drillreport.exe started there without arguments, exit code in status
+    run_alone() {
+        set +e
+        (cd "$1" && timeout --kill-after=10 120 wine "$own_console" "$program" <&5 >../out 2>../err)
+        status=$?
+        set -e
+    }
+    key_left() { read -r -t 0 -u 5; }
+
+    case_name='started from the desktop'
+    mkdir desktop
+    cp pc1/tovu desktop/
+    printf x >&5
+    run_alone desktop
+    page="Z:${PWD//\//\\}\\desktop\\lernfortschritt.html"
+    [ "$status" = 0 ] || fail "exit code $status, expected 0"
+    check_holds out "Der Lernfortschritt ist gespeichert in $page"
+    check_holds desktop/lernfortschritt.html '<!DOCTYPE html>^Jürgen^</html>'
+    key_left || fail "waited for a key"
+    for _ in $(seq 600); do # the handler runs beside drillreport.exe
+        [ ! -s opened ] || break
+        sleep 0.1
+    done
+    check_holds opened "$page"
+
+    case_name='started from the desktop without a log'
+    mkdir nothing-here
+    run_alone nothing-here
+    [ "$status" = 1 ] || fail "exit code $status, expected 1"
+    check_holds out 'Keine Serien gefunden.^Zum Schließen eine Taste drücken.'
+    check_holds err "tovu$unreadable"
+    ! key_left || fail "did not wait for a key"
+    [ ! -e nothing-here/lernfortschritt.html ] || fail "a page without series was written"
+    exec 5>&-
+    wine reg delete 'HKCR\drill.testpage' /f >/dev/null
+    wine reg delete 'HKCR\.html' /f >/dev/null
 fi
 end_of_checks

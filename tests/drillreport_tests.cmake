@@ -11,9 +11,11 @@ drill_add_unit_tests(drillreport_tests)
 # The program end to end: natively, or drillreport.exe under Wine in the cross build.
 set(report_e2e ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_e2e.sh)
 if(CMAKE_CROSSCOMPILING)
+    add_executable(win32_own_console win32_own_console.cpp) # as Explorer starts a program
     add_test(NAME win32_drillreport_e2e
              COMMAND bash ${report_e2e} wine $<TARGET_FILE:drillreport>
-                     ${CMAKE_CURRENT_BINARY_DIR}/win32_drillreport_e2e)
+                     ${CMAKE_CURRENT_BINARY_DIR}/win32_drillreport_e2e
+                     $<TARGET_FILE:win32_own_console>)
 else()
     add_test(NAME drillreport_e2e
              COMMAND bash ${report_e2e} native $<TARGET_FILE:drillreport>

@@ -1,0 +1,15 @@
+// The entry of drillreport.exe: the arguments as the system holds them, in UTF-16, handed to
+// the report's run in UTF-8, so that any path Windows can name reaches it.
+#include "report_run.h"
+#include "utf16_win32.h"
+
+#include <string>
+#include <vector>
+
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.push_back(utf8FromUtf16(argv[i]));
+    return runReport(arguments);
+}
