@@ -39,15 +39,17 @@ for pair in "ProductVersion	$version" "Manufacturer	The drill developers" "ALLUS
     [ "$(property "${pair%%	*}" "$msi")" = "${pair#*	}" ] || fail "Property: $(table Property)"
 done
 upgrade_code=$(property UpgradeCode "$msi")
-[ -n "$upgrade_code" ] && [ "$(property UpgradeCode "drill-suite-$old-win64.msi")" = "$upgrade_code" ] &&
-    [ "$(property ProductCode "drill-suite-$old-win64.msi")" != "$(property ProductCode "$msi")" ] ||
+old_msi=drill-suite-$old-win64.msi
+[ -n "$upgrade_code" ] && [ "$(property UpgradeCode "$old_msi")" = "$upgrade_code" ] &&
+    [ "$(property ProductCode "$old_msi")" != "$(property ProductCode "$msi")" ] ||
     fail "the two versions do not share only the upgrade code"
-[ "$(property ProductCode "drill-suite-$version-again-win64.msi")" = "$(property ProductCode "$msi")" ] ||
+again_msi=drill-suite-$version-again-win64.msi
+[ "$(property ProductCode "$again_msi")" = "$(property ProductCode "$msi")" ] ||
     fail "two builds of $version are two products"
 # Older versions found and replaced, newer ones refused.
 [ "$(table Upgrade | cut -f 1-3,5,7)" = "$upgrade_code		$version	1	WIX_UPGRADE_DETECTED
 $upgrade_code	$version		2	WIX_DOWNGRADE_DETECTED" ] || fail "Upgrade: $(table Upgrade)"
-msiinfo suminfo "$msi" | grep -q '^Template: x64;' || fail "not a 64-bit package: $(msiinfo suminfo "$msi")"
+msiinfo suminfo "$msi" | grep -q '^Template: x64;' || fail "not for x64: $(msiinfo suminfo "$msi")"
 [ "$(table Directory | grep -F INSTALLDIR)" = "INSTALLDIR	ProgramFiles64Folder	drill-suite" ] ||
     fail "Directory: $(table Directory)"
 files=$(printf '%s\n' "${@/%/.exe}" drillstart.exe LICENSE.txt | sort)
@@ -79,7 +81,10 @@ msiexec() { timeout --kill-after=10 300 wine msiexec "$@" /qn </dev/null >>msiex
 entries() {
     wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s </dev/null |
         tr -d '\r' | awk -v product="$product" '
-            /^HKEY/ { if (name == product) print version, publisher; name = version = publisher = "" }
+            /^HKEY/ {
+                if (name == product) print version, publisher
+                name = version = publisher = ""
+            }
             $1 == "DisplayName" { sub(/.*REG_SZ +/, ""); name = $0 }
             $1 == "DisplayVersion" { sub(/.*REG_SZ +/, ""); version = $0 }
             $1 == "Publisher" { sub(/.*REG_SZ +/, ""); publisher = $0 }
@@ -93,7 +98,7 @@ state() {
     entries
 }
 
-msiexec /i "drill-suite-$old-win64.msi" || fail "installing $old: $(cat msiexec.log)"
+msiexec /i "$old_msi" || fail "installing $old: $(cat msiexec.log)"
 [ "$(entries)" = "$old The drill developers" ] || fail "after installing $old: $(entries)"
 msiexec /i "$msi" || fail "upgrading to $version: $(cat msiexec.log)"
 [ "$(entries)" = "$version The drill developers" ] || fail "after the upgrade: $(entries)"
@@ -103,7 +108,8 @@ for program in "$@"; do
     [ -f "$link" ] || fail "no shortcut ${names[$program]}: $(ls "$menu")"
     # The target as a path of the link's LinkInfo, the arguments as a string of its own.
     strings -a "$link" | grep -qxF 'C:\Program Files\drill-suite\drillstart.exe' &&
-        strings -a -el "$link" | grep -qx "$program" || fail "${names[$program]}.lnk: $(strings -a "$link"; strings -a -el "$link")"
+        strings -a -el "$link" | grep -qx "$program" ||
+        fail "${names[$program]}.lnk: $(strings -a "$link" && strings -a -el "$link")"
 done
 
 # The drill's entry, as it runs: drillstart.exe makes the folder and drill.exe writes there.
@@ -114,12 +120,14 @@ printf 'Anna\r\n1 1\r\n-1\r\n12345\r\n' | (cd "$work" && timeout --kill-after=10
     'C:\Program Files\drill-suite\drillstart.exe' drill >drill.out 2>drill.err) || status=$?
 [ "$status" -eq 0 ] && grep -q $'^Name: Anna    Note: 6\r$' drill.out ||
     fail "drill.exe through drillstart.exe ended with $status: $(cat -v drill.out drill.err)"
-grep -q $'^Name:\\.*Anna\r$' "$documents/Rechentrainer/tovu" || fail "no tovu in Documents\\Rechentrainer"
+grep -q $'^Name:\\.*Anna\r$' "$documents/Rechentrainer/tovu" ||
+    fail "no tovu in Documents\\Rechentrainer"
 
 before=$(state)
 msiexec /i "$msi" || fail "installing $version again: $(cat msiexec.log)"
-[ "$(state)" = "$before" ] || fail "installing $version again changed:"$'\n'"$(diff <(echo "$before") <(state))"
-! msiexec /i "drill-suite-$old-win64.msi" && [ "$(entries)" = "$version The drill developers" ] ||
+[ "$(state)" = "$before" ] ||
+    fail "installing $version again changed:"$'\n'"$(diff <(echo "$before") <(state))"
+! msiexec /i "$old_msi" && [ "$(entries)" = "$version The drill developers" ] ||
     fail "$old installed over $version: $(entries)"
 
 msiexec /x "$msi" || fail "removing: $(cat msiexec.log)"
