@@ -59,6 +59,9 @@ foreach(variable DRILL_PRODUCT_NAME DRILL_PUBLISHER DRILL_COPYRIGHT_NOTICE
     drill_xml_escape(value)
     set(${variable} "${value}")
 endforeach()
+foreach(fragment DRILL_MSI_ICONS DRILL_MSI_PROGRAMS DRILL_MSI_SHORTCUTS DRILL_MSI_COMPONENT_REFS)
+    string(REGEX REPLACE "\n$" "" ${fragment} "${${fragment}}") # the template ends the line
+endforeach()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/drill-suite.wxs.in ${msi_dir}/drill-suite.wxs @ONLY)
 list(JOIN msi_files "|" msi_files) # one argument, for the build rule and the test alike
 
