@@ -2,6 +2,8 @@
 # (package_linux.cmake) and a .zip for Windows (package_win32.cmake). The package's version
 # is the project's; the programs' own versions are stated beside it in CMakeLists.txt.
 set(CPACK_PACKAGE_NAME drill-suite)
+# The product's name, as the programs' resources and the installer's entry give it.
+set(DRILL_PRODUCT_NAME Quembrolavintesmoraldix)
 set(CPACK_PACKAGE_CONTACT "drill developers <drill@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic drill for learners, with a log viewer")
 # Lines of the long description, as the .deb shows them.

@@ -7,6 +7,7 @@ function(drill_add_resources program icon description)
     set(rc ${CMAKE_BINARY_DIR}/packaging/${program}.rc)
     configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/program.rc.in ${rc} @ONLY)
     target_sources(${program} PRIVATE ${rc})
+    set_target_properties(${program} PROPERTIES DRILL_ICON ${icon}) # the installer's shortcuts
     set_source_files_properties(${rc} TARGET_DIRECTORY ${program} PROPERTIES OBJECT_DEPENDS
                                 ${icon})
 endfunction()

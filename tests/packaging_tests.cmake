@@ -39,4 +39,10 @@ elseif(CMAKE_CROSSCOMPILING)
     # Wine's prefix is set up once for all the Win32 tests (win32_tests.cmake).
     set_tests_properties(packaging_zip PROPERTIES TIMEOUT 600
                          ENVIRONMENT "${DRILL_WINE_ENVIRONMENT}" FIXTURES_REQUIRED wine_prefix)
+    # The installer, made as the msi target makes it, runs in a Wine prefix of its own.
+    add_test(NAME packaging_msi
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_msi.sh ${DRILL_MSI_BUILD} --
+                     ${PROJECT_VERSION} ${DRILL_PRODUCT_NAME}
+                     ${CMAKE_CURRENT_BINARY_DIR}/packaging_msi ${DRILL_PROGRAMS})
+    set_tests_properties(packaging_msi PROPERTIES TIMEOUT 900)
 endif()
