@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@
 using LogMoment = std::int64_t;
 
 inline constexpr LogMoment secondsPerDay = 86400;
+// Before and after any moment a log can state: no bound.
+inline constexpr LogMoment earliestMoment = std::numeric_limits<LogMoment>::min();
+inline constexpr LogMoment latestMoment = std::numeric_limits<LogMoment>::max();
 
 // Reads the 24-character ctime form, "Mon Dec 07 11:36:42 2026", the day zero-padded or
 // blank-padded. False for anything else, a day the month does not have included.

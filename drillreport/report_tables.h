@@ -7,15 +7,20 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+// The rows' cells are made when asked for, one row at a time, so that a table of a great many
+// learners never stands in memory whole.
 struct Table {
     std::vector<std::string> header;
-    std::vector<std::vector<std::string>> rows;
+    std::size_t rows = 0;
+    std::function<std::vector<std::string>(std::size_t row)> cells;
     std::size_t textColumns = 1; // the leading columns hold words; the others figures
 };
 
+// The tables refer to what they are made of: it must outlive them.
 Table learnersTable(const ReportData& data, const std::vector<LearnerFigures>& learners);
 Table kindsTable(const LearnerFigures& learner);
 

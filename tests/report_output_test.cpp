@@ -33,6 +33,16 @@ ReportData smallLog(bool onlyJuergen = false)
     return data;
 }
 
+std::string textReport(const ReportData& data)
+{
+    std::string text;
+    EXPECT_TRUE(writeTextReport(data, [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    }));
+    return text;
+}
+
 } // namespace
 
 TEST(ReportText, ShowsTheFiguresWorkedOutByHand)
