@@ -19,6 +19,10 @@ inline constexpr LogMoment latestMoment = std::numeric_limits<LogMoment>::max();
 // blank-padded. False for anything else, a day the month does not have included.
 bool parseTimeText(std::string_view text, LogMoment& moment);
 
+// A German date, "07.12.2026" or "7.12.2026", into the moment of its first second, 00:00:00.
+// False for anything else, a day the month does not have included.
+bool parseGermanDate(std::string_view text, LogMoment& dayStart);
+
 // "07.12.2026"
 void appendDate(std::string& text, LogMoment moment);
 // "2026-12-07 11:36:42"

@@ -65,6 +65,8 @@ int runReport(const std::vector<std::string>& arguments)
     ReportData data;
     data.onlyLearner = options.nameGiven;
     data.onlyName = argumentAsUtf8(options.name);
+    data.from = options.from;
+    data.until = options.until;
     for (const std::string& log : options.logs) {
         if (!readLog(data, log.c_str())) {
             writeMessage(argumentAsUtf8(log) + std::string(reportTexts::cannotRead));

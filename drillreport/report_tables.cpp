@@ -77,6 +77,20 @@ std::string headingLine(const ReportData& data)
         line += reportTexts::until;
         appendDate(line, data.series.back().end);
     }
+    if (data.from == earliestMoment && data.until == latestMoment)
+        return line;
+    line += reportTexts::listSeparator;
+    line += reportTexts::period;
+    if (data.from != earliestMoment) {
+        line += data.until != latestMoment ? reportTexts::periodFrom : reportTexts::periodFromOnly;
+        appendDate(line, data.from);
+        if (data.until != latestMoment)
+            line += reportTexts::until;
+    } else {
+        line += reportTexts::periodUntilOnly;
+    }
+    if (data.until != latestMoment)
+        appendDate(line, data.until);
     return line;
 }
 

@@ -27,7 +27,8 @@ Table kindsTable(const LearnerFigures& learner);
 // The name as shown, a stand-in for the empty one.
 std::string shownName(const ReportData& data, std::int32_t learner);
 
-// "3 Protokolle, 52 Serien, 4 Namen, 07.12.2026 bis 19.12.2026"
+// "3 Protokolle, 52 Serien, 4 Namen, 07.12.2026 bis 19.12.2026", and the period asked for:
+// ", Zeitraum vom 01.12.2026 bis 31.12.2026"
 std::string headingLine(const ReportData& data);
 
 // "1 Serie", "5 Serien"
