@@ -10,7 +10,7 @@
 namespace {
 
 constexpr std::size_t columnGap = 2;
-constexpr std::size_t pieceSize = 64 * 1024;
+constexpr std::size_t pieceSize = std::size_t{64} * 1024;
 
 // The report's text not yet handed on.
 struct Output {
