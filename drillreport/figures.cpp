@@ -35,31 +35,44 @@ std::int64_t averageGradeTenths(const Figures& figures)
 
 std::vector<LearnerFigures> learnerFigures(const ReportData& data)
 {
-    // A slot per kind and range, in the order of the rows: by kind, then by range.
+    // The order of the names, each name's key worked out once.
+    std::vector<std::string> keys;
+    keys.reserve(data.learnerNames.size());
+    for (const std::string& name : data.learnerNames)
+        keys.push_back(nameSortKey(name));
+    std::vector<std::int32_t> order(data.learnerNames.size());
+    for (std::size_t learner = 0; learner < order.size(); ++learner)
+        order[learner] = static_cast<std::int32_t>(learner);
+    std::sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
+        const auto first = static_cast<std::size_t>(a);
+        const auto second = static_cast<std::size_t>(b);
+        if (keys[first] != keys[second])
+            return keys[first] < keys[second];
+        return data.learnerNames[first] < data.learnerNames[second];
+    });
+
+    // A slot per kind and range, in the order of the rows: by kind, then by range. One set of
+    // slots serves every learner in turn, each learner walking only their own series.
     constexpr std::size_t ranges = numberLimits.size();
-    using KindSlots = std::array<Figures, texts::kindOptions.size() * ranges>;
-    std::vector<LearnerFigures> learners(data.learnerNames.size());
-    std::vector<KindSlots> slots(learners.size());
-    for (const SeriesEntry& entry : data.series) {
-        const auto learner = static_cast<std::size_t>(entry.learner);
-        const auto range = static_cast<std::size_t>(std::ranges::find(numberLimits, entry.limit) -
-                                                    numberLimits.begin());
-        addSeries(learners[learner].total, entry);
-        addSeries(slots[learner][static_cast<std::size_t>(entry.kind - 1) * ranges + range], entry);
-    }
-    for (std::size_t learner = 0; learner < learners.size(); ++learner) {
-        learners[learner].learner = static_cast<std::int32_t>(learner);
-        for (std::size_t slot = 0; slot < slots[learner].size(); ++slot) {
-            if (slots[learner][slot].series > 0) {
-                learners[learner].kinds.push_back({static_cast<std::int32_t>(slot / ranges + 1),
-                                                   numberLimits[slot % ranges],
-                                                   slots[learner][slot]});
+    std::array<Figures, texts::kindOptions.size() * ranges> slots{};
+    std::vector<LearnerFigures> learners(order.size());
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        LearnerFigures& learner = learners[at];
+        learner.learner = order[at];
+        for (const std::size_t position : seriesOfLearner(data, learner.learner)) {
+            const SeriesEntry& entry = data.series[position];
+            const auto range = static_cast<std::size_t>(
+                std::ranges::find(numberLimits, entry.limit) - numberLimits.begin());
+            addSeries(learner.total, entry);
+            addSeries(slots[static_cast<std::size_t>(entry.kind - 1) * ranges + range], entry);
+        }
+        for (std::size_t slot = 0; slot < slots.size(); ++slot) {
+            if (slots[slot].series > 0) {
+                learner.kinds.push_back({static_cast<std::int32_t>(slot / ranges + 1),
+                                         numberLimits[slot % ranges], slots[slot]});
+                slots[slot] = {};
             }
         }
     }
-    std::ranges::sort(learners, [&data](const LearnerFigures& a, const LearnerFigures& b) {
-        return namesInOrder(data.learnerNames[static_cast<std::size_t>(a.learner)],
-                            data.learnerNames[static_cast<std::size_t>(b.learner)]);
-    });
     return learners;
 }

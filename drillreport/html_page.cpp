@@ -6,6 +6,8 @@
 #include "report_tables.h"
 #include "svg_chart.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view pageStart = R"(<!DOCTYPE html>
@@ -73,8 +75,8 @@ void appendTable(std::string& page, const Table& table)
     page += "<table>\n<thead>";
     appendRow(table.header, "th");
     page += "</thead>\n<tbody>\n";
-    for (const auto& row : table.rows)
-        appendRow(row, "td");
+    for (std::size_t row = 0; row < table.rows; ++row)
+        appendRow(table.cells(row), "td");
     page += "</tbody>\n</table>\n";
 }
 
@@ -114,6 +116,12 @@ std::string htmlPage(const ReportData& data)
         return page;
     }
     const std::vector<LearnerFigures> learners = learnerFigures(data);
+    // Room for about what is to come, so that a page of many learners is not copied as it
+    // grows; room not filled costs address space only.
+    const auto points = std::min(static_cast<std::int64_t>(data.series.size()),
+                                 chartPointsAtMost * static_cast<std::int64_t>(learners.size()));
+    page.reserve(
+        static_cast<std::size_t>(std::int64_t{4096} * std::ssize(learners) + 256 * points));
     appendTable(page, learnersTable(data, learners));
     for (const LearnerFigures& learner : learners)
         appendLearner(page, data, learner);

@@ -18,10 +18,11 @@ void appendShown(std::string& text, char32_t codePoint)
     appendUtf8(text, isControl(codePoint) ? replacementCharacter : codePoint);
 }
 
-// The letters a name sorts by: lower case, umlauts as their base letter, "ß" as "ss".
-std::u32string sortLetters(std::string_view name)
+} // namespace
+
+std::string nameSortKey(std::string_view name)
 {
-    std::u32string letters;
+    std::string letters;
     for (std::size_t at = 0; at < name.size();) {
         char32_t c = nextCodePoint(name, at);
         if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
@@ -37,18 +38,16 @@ std::u32string sortLetters(std::string_view name)
             c = U'u';
             break;
         case U'\u00df':
-            letters += U's';
+            letters += 's';
             c = U's';
             break;
         default:
             break;
         }
-        letters += c;
+        appendUtf8(letters, c);
     }
     return letters;
 }
-
-} // namespace
 
 std::string decodeLearnerName(std::string_view logged)
 {
@@ -66,8 +65,8 @@ std::string decodeLearnerName(std::string_view logged)
 
 bool namesInOrder(std::string_view first, std::string_view second)
 {
-    const std::u32string firstLetters = sortLetters(first);
-    const std::u32string secondLetters = sortLetters(second);
+    const std::string firstLetters = nameSortKey(first);
+    const std::string secondLetters = nameSortKey(second);
     if (firstLetters != secondLetters)
         return firstLetters < secondLetters;
     return first < second;

@@ -142,6 +142,22 @@ bool parseTimeText(std::string_view text, LogMoment& moment)
     return true;
 }
 
+bool parseGermanDate(std::string_view text, LogMoment& dayStart)
+{
+    const std::size_t firstDot = text.find('.');
+    const std::size_t secondDot = text.find('.', firstDot + 1);
+    if (firstDot < 1 || firstDot > 2 || secondDot == std::string_view::npos ||
+        secondDot - firstDot < 2 || secondDot - firstDot > 3 || text.size() - secondDot != 5)
+        return false;
+    const std::int32_t day = digitsValue(text.substr(0, firstDot));
+    const std::int32_t month = digitsValue(text.substr(firstDot + 1, secondDot - firstDot - 1));
+    const std::int32_t year = digitsValue(text.substr(secondDot + 1));
+    if (year < 0 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month))
+        return false;
+    dayStart = daysFromCivil({year, month, day}) * secondsPerDay;
+    return true;
+}
+
 void appendDate(std::string& text, LogMoment moment)
 {
     const CivilDate date = civilFromDays(dayOf(moment));

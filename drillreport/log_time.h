@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -10,11 +11,18 @@
 using LogMoment = std::int64_t;
 
 inline constexpr LogMoment secondsPerDay = 86400;
+// Before and after any moment a log can state: no bound.
+inline constexpr LogMoment earliestMoment = std::numeric_limits<LogMoment>::min();
+inline constexpr LogMoment latestMoment = std::numeric_limits<LogMoment>::max();
 
 // Reads the 24-character ctime form, "Mon Dec 07 11:36:42 2026", the day zero-padded or
 // blank-padded. False for anything else, a day the month does not have and a moment past the
 // year 9999 included.
 bool parseTimeText(std::string_view text, LogMoment& moment);
+
+// A German date, "07.12.2026" or "7.12.2026", into the moment of its first second, 00:00:00.
+// False for anything else, a day the month does not have included.
+bool parseGermanDate(std::string_view text, LogMoment& dayStart);
 
 // "07.12.2026"
 void appendDate(std::string& text, LogMoment moment);

@@ -14,23 +14,20 @@ namespace {
 // Memory must not grow with a log's size, not even for a log of one endless line.
 constexpr std::size_t longestLine = 64 * 1024;
 
-// The learner of a logged name, learned once per form of the name; -1 when not wanted.
+// The learner of a logged name; -1 when not wanted. A logged name that equals a name as shown
+// is valid UTF-8 without control characters, so it is that name: only other forms are decoded.
 std::int32_t learnerOf(ReportData& data, const std::string& loggedName)
 {
-    const auto known = data.learnerOfLoggedName.find(loggedName);
-    if (known != data.learnerOfLoggedName.end())
+    const auto known = data.learnerOfName.find(loggedName);
+    if (known != data.learnerOfName.end())
         return known->second;
     std::string name = decodeLearnerName(loggedName);
-    std::int32_t learner = -1;
-    if (!data.onlyLearner || name == data.onlyName) {
-        const auto [found, added] = data.learnerOfName.try_emplace(
-            name, static_cast<std::int32_t>(data.learnerNames.size()));
-        if (added)
-            data.learnerNames.push_back(std::move(name));
-        learner = found->second;
-    }
-    data.learnerOfLoggedName.emplace(loggedName, learner);
-    return learner;
+    const bool wanted = !data.onlyLearner || name == data.onlyName;
+    const auto [found, added] = data.learnerOfName.try_emplace(
+        name, wanted ? static_cast<std::int32_t>(data.learnerNames.size()) : -1);
+    if (added && wanted)
+        data.learnerNames.push_back(std::move(name));
+    return found->second;
 }
 
 auto orderKey(const SeriesEntry& entry)
@@ -62,6 +59,8 @@ bool readLog(ReportData& data, const char* path)
         if (!scanLine(scanner, line))
             continue;
         const ScannedSeries& found = scanner.series;
+        if (found.end < data.from || found.end > data.until)
+            continue;
         const std::int32_t learner = learnerOf(data, found.loggedName);
         if (learner >= 0) {
             data.series.push_back({found.end, learner, found.exercises, found.errors,
@@ -83,8 +82,27 @@ void countSeries(ReportData& data)
         return orderKey(a) < orderKey(b);
     };
     // A single log is in time order already, as the drill only ever appends to it.
-    if (!std::ranges::is_sorted(data.series, inOrder))
-        std::ranges::sort(data.series, inOrder);
-    const auto repeated = std::ranges::unique(data.series);
-    data.series.erase(repeated.begin(), repeated.end());
+    if (!std::is_sorted(data.series.begin(), data.series.end(), inOrder))
+        std::sort(data.series.begin(), data.series.end(), inOrder);
+    data.series.erase(std::unique(data.series.begin(), data.series.end()), data.series.end());
+
+    // Counted per learner, then each series put in its learner's place: time order is kept.
+    std::vector<std::size_t>& start = data.learnerSeriesStart;
+    start.assign(data.learnerNames.size() + 1, 0);
+    for (const SeriesEntry& entry : data.series)
+        ++start[static_cast<std::size_t>(entry.learner) + 1];
+    for (std::size_t learner = 1; learner < start.size(); ++learner)
+        start[learner] += start[learner - 1];
+    data.learnerSeries.resize(data.series.size());
+    std::vector<std::size_t> next(start.begin(), start.end() - 1);
+    for (std::size_t at = 0; at < data.series.size(); ++at)
+        data.learnerSeries[next[static_cast<std::size_t>(data.series[at].learner)]++] = at;
+}
+
+std::span<const std::size_t> seriesOfLearner(const ReportData& data, std::int32_t learner)
+{
+    const auto index = static_cast<std::size_t>(learner);
+    return std::span(data.learnerSeries)
+        .subspan(data.learnerSeriesStart[index],
+                 data.learnerSeriesStart[index + 1] - data.learnerSeriesStart[index]);
 }

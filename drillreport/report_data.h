@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -31,13 +32,21 @@ struct ReportData {
     std::int64_t linesLeftOut = 0;
     std::int64_t recordsLeftOut = 0;
 
-    // Only the series of this learner are kept, when onlyLearner is set.
+    // Only the series of this learner are kept, when onlyLearner is set, and only those that
+    // end from `from` to `until`, both included.
     bool onlyLearner = false;
     std::string onlyName;
+    LogMoment from = earliestMoment;
+    LogMoment until = latestMoment;
 
-    // Each logged form of a name leads to its learner; -1 for a name that is not wanted.
-    std::unordered_map<std::string, std::int32_t> learnerOfLoggedName;
+    // Each name as shown leads to its learner; -1 for a name that is not wanted.
     std::unordered_map<std::string, std::int32_t> learnerOfName;
+
+    // After countSeries, each learner's series in time order as positions in series: those of
+    // learner l are learnerSeries[learnerSeriesStart[l]] up to learnerSeries[learnerSeriesStart
+    // [l + 1]], so that a learner's series are found without walking everyone's.
+    std::vector<std::size_t> learnerSeriesStart;
+    std::vector<std::size_t> learnerSeries;
 };
 
 // Reads one log through the viewer's line reader. False, with nothing read, when it cannot
@@ -45,5 +54,8 @@ struct ReportData {
 bool readLog(ReportData& data, const char* path);
 
 // Puts the series in time order and counts each series that several logs hold, or one log
-// twice, once: the same learner and the same six values.
+// twice, once: the same learner and the same six values. Then indexes them by learner.
 void countSeries(ReportData& data);
+
+// The positions in data.series of one learner's series, in time order; after countSeries.
+std::span<const std::size_t> seriesOfLearner(const ReportData& data, std::int32_t learner);

@@ -21,7 +21,8 @@ OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOpt
         }
         if (argument == "--help")
             return OptionsOutcome::help;
-        const bool takesValue = argument == "--html" || argument == "--name";
+        const bool isDate = argument == "--von" || argument == "--bis";
+        const bool takesValue = argument == "--html" || argument == "--name" || isDate;
         if (argument != "--csv" && !takesValue) {
             problem = std::string(reportTexts::unknownOption) + argument;
             return OptionsOutcome::wrong;
@@ -29,6 +30,16 @@ OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOpt
         if (takesValue && i + 1 == arguments.size()) {
             problem = std::string(reportTexts::missingValue) + argument;
             return OptionsOutcome::wrong;
+        }
+        if (isDate) {
+            LogMoment dayStart = 0;
+            if (!parseGermanDate(arguments[++i], dayStart)) {
+                problem = std::string(reportTexts::invalidDate) + argument + ": " + arguments[i];
+                return OptionsOutcome::wrong;
+            }
+            (argument == "--von" ? options.from : options.until) =
+                argument == "--von" ? dayStart : dayStart + secondsPerDay - 1;
+            continue;
         }
         if (argument == "--name") {
             options.nameGiven = true;
@@ -44,6 +55,10 @@ OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOpt
         options.form = form;
         if (form == ReportForm::html)
             options.pagePath = arguments[++i];
+    }
+    if (options.from > options.until) {
+        problem = reportTexts::fromAfterUntil;
+        return OptionsOutcome::wrong;
     }
     return OptionsOutcome::run;
 }

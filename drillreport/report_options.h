@@ -1,5 +1,8 @@
-// The command line: drillreport [--csv | --html FILE] [--name NAME] [LOG ...]
+// The command line: drillreport [--csv | --html FILE] [--name NAME] [--von DATE] [--bis DATE]
+// [LOG ...]
 #pragma once
+
+#include "log_time.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +13,9 @@ struct ReportOptions {
     ReportForm form = ReportForm::text;
     std::string pagePath; // with --html
     bool nameGiven = false;
-    std::string name; // with --name, as given
+    std::string name;                // with --name, as given
+    LogMoment from = earliestMoment; // 00:00:00 of --von's day
+    LogMoment until = latestMoment;  // 23:59:59 of --bis's day
     std::vector<std::string> logs;
 };
 

@@ -147,6 +147,8 @@ int runReport(const std::vector<std::string>& arguments)
     ReportData data;
     data.onlyLearner = options.nameGiven;
     data.onlyName = options.name;
+    data.from = options.from;
+    data.until = options.until;
     const int exitCode = readLogs(data, options.logs) ? exitDone : exitUnreadable;
 
     if (options.form == ReportForm::html) {
@@ -160,8 +162,9 @@ int runReport(const std::vector<std::string>& arguments)
     // A spreadsheet's file stays one: that there are no series is said beside it.
     if (options.form == ReportForm::csv && data.series.empty())
         writeMessage(reportTexts::noSeries);
-    const bool written = options.form == ReportForm::csv ? writeCsvReport(data, writeStandardOutput)
-                                                         : writeStandardOutput(textReport(data));
+    const bool written = options.form == ReportForm::csv
+                             ? writeCsvReport(data, writeStandardOutput)
+                             : writeTextReport(data, writeStandardOutput);
     if (!written) {
         writeMessage(reportTexts::outputFailed);
         return exitUnreadable;

@@ -38,24 +38,24 @@ std::vector<std::string> row(std::vector<std::string> cells, const Figures& figu
 
 Table learnersTable(const ReportData& data, const std::vector<LearnerFigures>& learners)
 {
-    Table table{header({std::string(reportTexts::nameColumn)}), {}, 1};
-    for (const LearnerFigures& learner : learners)
-        table.rows.push_back(row({shownName(data, learner.learner)}, learner.total));
-    return table;
+    return {header({std::string(reportTexts::nameColumn)}), learners.size(),
+            [&data, &learners](std::size_t at) {
+                return row({shownName(data, learners[at].learner)}, learners[at].total);
+            },
+            1};
 }
 
 Table kindsTable(const LearnerFigures& learner)
 {
-    Table table{
-        header({std::string(reportTexts::kindColumn), std::string(reportTexts::rangeColumn)}),
-        {},
-        2};
-    for (const KindFigures& kind : learner.kinds) {
-        std::string range(reportTexts::rangeFrom);
-        range += std::to_string(kind.limit);
-        table.rows.push_back(row({std::string(kindWord(kind.kind)), range}, kind.figures));
-    }
-    return table;
+    return {header({std::string(reportTexts::kindColumn), std::string(reportTexts::rangeColumn)}),
+            learner.kinds.size(),
+            [&learner](std::size_t at) {
+                const KindFigures& kind = learner.kinds[at];
+                std::string range(reportTexts::rangeFrom);
+                range += std::to_string(kind.limit);
+                return row({std::string(kindWord(kind.kind)), range}, kind.figures);
+            },
+            2};
 }
 
 std::string shownName(const ReportData& data, std::int32_t learner)
@@ -77,6 +77,20 @@ std::string headingLine(const ReportData& data)
         line += reportTexts::until;
         appendDate(line, data.series.back().end);
     }
+    if (data.from == earliestMoment && data.until == latestMoment)
+        return line;
+    line += reportTexts::listSeparator;
+    line += reportTexts::period;
+    if (data.from != earliestMoment) {
+        line += data.until != latestMoment ? reportTexts::periodFrom : reportTexts::periodFromOnly;
+        appendDate(line, data.from);
+        if (data.until != latestMoment)
+            line += reportTexts::until;
+    } else {
+        line += reportTexts::periodUntilOnly;
+    }
+    if (data.until != latestMoment)
+        appendDate(line, data.until);
     return line;
 }
 

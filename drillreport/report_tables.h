@@ -7,22 +7,28 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+// The rows' cells are made when asked for, one row at a time, so that a table of a great many
+// learners never stands in memory whole.
 struct Table {
     std::vector<std::string> header;
-    std::vector<std::vector<std::string>> rows;
+    std::size_t rows = 0;
+    std::function<std::vector<std::string>(std::size_t row)> cells;
     std::size_t textColumns = 1; // the leading columns hold words; the others figures
 };
 
+// The tables refer to what they are made of: it must outlive them.
 Table learnersTable(const ReportData& data, const std::vector<LearnerFigures>& learners);
 Table kindsTable(const LearnerFigures& learner);
 
 // The name as shown, a stand-in for the empty one.
 std::string shownName(const ReportData& data, std::int32_t learner);
 
-// "3 Protokolle, 52 Serien, 4 Namen, 07.12.2026 bis 19.12.2026"
+// "3 Protokolle, 52 Serien, 4 Namen, 07.12.2026 bis 19.12.2026", and the period asked for:
+// ", Zeitraum vom 01.12.2026 bis 31.12.2026"
 std::string headingLine(const ReportData& data);
 
 // "1 Serie", "5 Serien"

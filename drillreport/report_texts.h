@@ -10,7 +10,8 @@ inline constexpr std::string_view messagePrefix = "drillreport: ";
 
 // The usage; the default log's name is put in where usageDefaultLog ends.
 inline constexpr std::string_view usage =
-    "Aufruf: drillreport [--csv | --html DATEI] [--name NAME] [PROTOKOLL ...]\n";
+    "Aufruf: drillreport [--csv | --html DATEI] [--name NAME] [--von DATUM] [--bis DATUM]\n"
+    "                    [PROTOKOLL ...]\n";
 inline constexpr std::string_view usageDefaultLog =
     "Zeigt den Lernfortschritt aus den Protokollen des Rechentrainers; ohne PROTOKOLL: ";
 inline constexpr std::string_view usageOptions =
@@ -18,6 +19,8 @@ inline constexpr std::string_view usageOptions =
     "  --csv         eine Zeile je Serie, f\u00fcr Tabellenkalkulationen\n"
     "  --html DATEI  eine Seite mit Diagrammen in DATEI schreiben\n"
     "  --name NAME   nur die Serien mit diesem Namen\n"
+    "  --von DATUM   nur die Serien, die an diesem Tag (TT.MM.JJJJ) oder sp\u00e4ter enden\n"
+    "  --bis DATUM   nur die Serien, die an diesem Tag (TT.MM.JJJJ) oder fr\u00fcher enden\n"
     "  --help        diese Hilfe\n"
     "R\u00fcckgabewert: 0 fertig, 1 ein Protokoll war nicht lesbar oder die Ausgabe nicht "
     "schreibbar, 2 falscher Aufruf.\n";
@@ -25,6 +28,8 @@ inline constexpr std::string_view usageOptions =
 inline constexpr std::string_view unknownOption = "unbekannte Option: ";
 inline constexpr std::string_view missingValue = "fehlender Wert nach ";
 inline constexpr std::string_view csvOrHtml = "--csv und --html gehen nicht zusammen";
+inline constexpr std::string_view invalidDate = "kein g\u00fcltiges Datum (TT.MM.JJJJ) nach ";
+inline constexpr std::string_view fromAfterUntil = "--von liegt nach --bis";
 
 inline constexpr std::string_view cannotRead = " kann nicht gelesen werden.";
 inline constexpr std::string_view cannotWrite = " kann nicht geschrieben werden.";
@@ -58,6 +63,12 @@ inline constexpr CountWord daysWord = {"Tag", "Tage"};
 inline constexpr std::string_view listSeparator = ", ";
 inline constexpr std::string_view and_ = " und ";
 inline constexpr std::string_view until = " bis ";
+// The period asked for, after the heading's figures: "Zeitraum vom 01.09.2026 bis 31.12.2026",
+// "Zeitraum ab 01.09.2026", "Zeitraum bis 31.12.2026".
+inline constexpr std::string_view period = "Zeitraum ";
+inline constexpr std::string_view periodFrom = "vom ";
+inline constexpr std::string_view periodFromOnly = "ab ";
+inline constexpr std::string_view periodUntilOnly = "bis ";
 
 // The learner who typed no name.
 inline constexpr std::string_view noName = "(ohne Namen)";

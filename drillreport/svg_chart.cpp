@@ -7,7 +7,7 @@
 #include "html_escape.h"
 #include "report_texts.h"
 
-#include <cstdio>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -32,11 +32,17 @@ struct ChartPoint {
     std::int32_t grade = 0;
 };
 
+// With one decimal, "60.0": written by hand, as a page of many charts holds millions.
 void appendNumber(std::string& svg, double value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    svg += text;
+    std::int64_t tenths = std::llround(value * 10);
+    if (tenths < 0) {
+        svg += '-';
+        tenths = -tenths;
+    }
+    svg += std::to_string(tenths / 10);
+    svg += '.';
+    svg += static_cast<char>('0' + tenths % 10);
 }
 
 // Appends ` name="value"` for a coordinate.
@@ -78,23 +84,20 @@ void appendLine(std::string& svg, const char* kind, double x1, double y1, double
 std::vector<ChartPoint> chartPoints(const ReportData& data, std::int32_t learner,
                                     std::int64_t& daysPerPoint)
 {
-    std::vector<const SeriesEntry*> mine;
-    for (const SeriesEntry& entry : data.series) {
-        if (entry.learner == learner)
-            mine.push_back(&entry);
-    }
+    const std::span<const std::size_t> mine = seriesOfLearner(data, learner);
     std::vector<ChartPoint> points;
     daysPerPoint = 0;
     if (mine.empty())
         return points;
-    const std::int64_t firstDay = dayOf(mine.front()->end);
+    const std::int64_t firstDay = dayOf(data.series[mine.front()].end);
     if (static_cast<std::int64_t>(mine.size()) > chartPointsAtMost) {
-        const std::int64_t days = dayOf(mine.back()->end) - firstDay + 1;
+        const std::int64_t days = dayOf(data.series[mine.back()].end) - firstDay + 1;
         daysPerPoint = (days + chartPointsAtMost - 1) / chartPointsAtMost;
     }
     std::int64_t bucket = -1;
     LogMoment momentSum = 0;
-    for (const SeriesEntry* entry : mine) {
+    for (const std::size_t position : mine) {
+        const SeriesEntry* entry = &data.series[position];
         const std::int64_t entryBucket =
             daysPerPoint == 0 ? bucket + 1 : (dayOf(entry->end) - firstDay) / daysPerPoint;
         if (entryBucket != bucket) {

@@ -5,60 +5,89 @@
 #include "utf8_text.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
 constexpr std::size_t columnGap = 2;
+constexpr std::size_t pieceSize = std::size_t{64} * 1024;
 
-void appendTable(std::string& text, const Table& table)
+// The report's text not yet handed on.
+struct Output {
+    const std::function<bool(std::string_view)>& write;
+    std::string text;
+    bool failed = false;
+};
+
+// Hands the text on when a piece is full, or at the end; after a failure only drops it.
+void handOn(Output& out, bool atEnd)
 {
+    if (out.text.size() < pieceSize && !atEnd)
+        return;
+    out.failed = out.failed || !out.write(out.text);
+    out.text.clear();
+}
+
+void appendTable(Output& out, const Table& table)
+{
+    // The widths from every row first: the rows are made twice rather than held.
     std::vector<std::size_t> widths(table.header.size(), 0);
     const auto measure = [&widths](const std::vector<std::string>& cells) {
         for (std::size_t i = 0; i < cells.size(); ++i)
             widths[i] = std::max(widths[i], characterCount(cells[i]));
     };
     measure(table.header);
-    for (const auto& row : table.rows)
-        measure(row);
+    for (std::size_t row = 0; row < table.rows; ++row)
+        measure(table.cells(row));
     const auto appendRow = [&](const std::vector<std::string>& cells) {
-        std::string line;
+        const std::size_t lineStart = out.text.size();
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            const std::string padding(widths[i] - characterCount(cells[i]), ' ');
+            const std::size_t padding = widths[i] - characterCount(cells[i]);
             if (i > 0)
-                line.append(columnGap, ' ');
-            if (i < table.textColumns)
-                line += cells[i] + padding; // words to the left, figures to the right
-            else
-                line += padding + cells[i];
+                out.text.append(columnGap, ' ');
+            if (i < table.textColumns) { // words to the left, figures to the right
+                out.text += cells[i];
+                out.text.append(padding, ' ');
+            } else {
+                out.text.append(padding, ' ');
+                out.text += cells[i];
+            }
         }
-        line.erase(line.find_last_not_of(' ') + 1);
-        text += line;
-        text += '\n';
+        const std::size_t lineEnd = out.text.find_last_not_of(' ');
+        out.text.erase(lineEnd == std::string::npos || lineEnd < lineStart ? lineStart
+                                                                           : lineEnd + 1);
+        out.text += '\n';
+        handOn(out, false);
     };
     appendRow(table.header);
-    for (const auto& row : table.rows)
-        appendRow(row);
+    for (std::size_t row = 0; row < table.rows; ++row)
+        appendRow(table.cells(row));
 }
 
 } // namespace
 
-std::string textReport(const ReportData& data)
+bool writeTextReport(const ReportData& data, const std::function<bool(std::string_view)>& write)
 {
-    std::string text = headingLine(data);
-    text += '\n';
+    Output out{write, headingLine(data), false};
+    out.text.reserve(pieceSize + 1024);
+    out.text += '\n';
     if (data.series.empty()) {
-        text += reportTexts::noSeries;
-        text += '\n';
-        return text;
+        out.text += reportTexts::noSeries;
+        out.text += '\n';
+        handOn(out, true);
+        return !out.failed;
     }
     const std::vector<LearnerFigures> learners = learnerFigures(data);
-    text += '\n';
-    appendTable(text, learnersTable(data, learners));
+    out.text += '\n';
+    appendTable(out, learnersTable(data, learners));
     for (const LearnerFigures& learner : learners) {
-        text += '\n';
-        text += shownName(data, learner.learner);
-        text += '\n';
-        appendTable(text, kindsTable(learner));
+        if (out.failed)
+            return false;
+        out.text += '\n';
+        out.text += shownName(data, learner.learner);
+        out.text += '\n';
+        appendTable(out, kindsTable(learner));
     }
-    return text;
+    handOn(out, true);
+    return !out.failed;
 }

@@ -3,7 +3,9 @@
 
 #include "report_data.h"
 
-#include <string>
+#include <functional>
+#include <string_view>
 
-// Series must be counted (countSeries). Says so when there are none.
-std::string textReport(const ReportData& data);
+// Handed to write a piece at a time, so that the whole never stands in memory; series must be
+// counted (countSeries). Says so when there are none. False as soon as write fails.
+bool writeTextReport(const ReportData& data, const std::function<bool(std::string_view)>& write);

@@ -66,6 +66,15 @@ mkdir "$unicode"
 cp tovu "$unicode/"
 mkfifo fifo
 ln -s pc1/tovu zum-log
+# Lea's grades 1, 2, 2 from the first second of September to the last of December, a
+# series a second before and one a second after.
+{
+    series_record Lea 1 10 3 3 1 'Mon Aug 31 23:59:59 2026'
+    series_record Lea 1 10 1 20 0 'Tue Sep 01 00:00:00 2026'
+    series_record Lea 1 10 2 10 1 'Thu Oct 15 12:00:00 2026'
+    series_record Lea 1 10 2 10 1 'Thu Dec 31 23:59:59 2026'
+    series_record Lea 1 10 6 1 1 'Fri Jan 01 00:00:00 2027'
+} >zeitraum
 usage='Aufruf: drillreport [--csv'
 unreadable=' kann nicht gelesen werden.'
 is_a_log=' ist eines der gelesenen Protokolle und wird nicht durch die Seite ersetzt.'
@@ -109,6 +118,12 @@ no series|0|Keine Serien gefunden.||leer
 lines left out|0|Keine Serien|nicht gezählt: 2 Zeilen und 1 Serieneintrag|kaputt
 no series for a spreadsheet|0|Name;Endzeit;Art|Keine Serien gefunden.|--csv leer
 one learner|0|1 Protokoll, 2 Serien, 1 Name,||--name Anna
+period|0|3 Serien, 1 Name, 01.09.2026 bis 31.12.2026, Zeitraum vom 01.09.2026 bis 31.12.2026^  1,7  ||--von 01.09.2026 --bis 31.12.2026 zeitraum
+period from a day|0|4 Serien, 1 Name, 01.09.2026 bis 01.01.2027, Zeitraum ab 01.09.2026||zeitraum --von 1.9.2026
+period to a day|0|4 Serien, 1 Name, 31.08.2026 bis 31.12.2026, Zeitraum bis 31.12.2026||zeitraum --bis 31.12.2026
+period for a spreadsheet|0|Lea;2026-09-01 00:00:00;^Lea;2026-12-31 23:59:59;||--csv --von 1.9.2026 --bis 31.12.2026 zeitraum
+period from no day|2||kein gültiges Datum (TT.MM.JJJJ) nach --von: 31.02.2026^$usage|--von 31.02.2026 zeitraum
+period backwards|2||--von liegt nach --bis^$usage|--bis 31.08.2026 --von 01.09.2026 zeitraum
 one learner with an umlaut|0|3 Protokolle, 2 Serien, 1 Name,||tovu pc1/tovu pc2/tovu --name Jürgen
 a folder outside the code page|1|$class_heading|$unicode/fehlt$unreadable|$unicode/tovu $unicode/fehlt
 page the log read by default|2||tovu$is_a_log|--html tovu

@@ -14,13 +14,17 @@ rm -rf "$artefacts"
 mkdir -p "$artefacts"
 cd "$artefacts"
 
-# Anna gets better week by week; a learner with markup for a name has 1000 series.
+# Anna gets better week by week; a learner with markup for a name has 1000 series, Berta 1000
+# over 4 days; anna and Zoe sort as a reader expects.
 intruder='<script>alert("x")</script> & Co'
 {
     series_record Anna 1 10 6 3 3 'Mon Dec 07 08:00:00 2026'
     series_record Anna 1 10 4 10 4 'Mon Dec 14 08:00:00 2026'
     series_record Anna 1 10 1 20 0 'Mon Dec 21 08:00:00 2026'
     generated_log 1 1000 600 | sed "s|^Name:\.*Anna\$|Name:..................${intruder//&/\\&}|"
+    generated_log 1 1000 3 | sed 's|^Name:\.*Anna$|Name:..................Berta|'
+    series_record Zoe 1 10 1 20 0 'Mon Dec 07 09:00:00 2026'
+    series_record anna 1 10 1 20 0 'Mon Dec 07 10:00:00 2026'
 } >tovu
 
 case_name='HTML parser'
@@ -28,7 +32,10 @@ case_name='HTML parser'
 /usr/bin/python3 "$here/drillreport_page_check.py" page.html >found || fail "the parser objects"
 printf '%s\t%s\t%s\n' >expected \
     "$intruder" 300 'Fehlerquote je Serie, Farbe nach Note. Ein Punkt je 2 Tage.' \
-    Anna 3 'Fehlerquote je Serie, Farbe nach Note.'
+    Anna 3 'Fehlerquote je Serie, Farbe nach Note.' \
+    anna 1 'Fehlerquote je Serie, Farbe nach Note.' \
+    Berta 4 'Fehlerquote je Serie, Farbe nach Note. Ein Punkt je Tag.' \
+    Zoe 1 'Fehlerquote je Serie, Farbe nach Note.'
 cmp -s expected found || fail "learners, points and notes: $(cat found)"
 
 case_name='browser'

@@ -53,5 +53,5 @@ add_executable(drillreport_read_lines drillreport_read_lines.cpp)
 target_link_libraries(drillreport_read_lines PRIVATE drillview_reader drillview_file)
 add_test(NAME drillreport_benchmark_smoke
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_benchmark.sh
-                 $<TARGET_FILE:drillreport> $<TARGET_FILE:drillreport_read_lines> 1000 1)
+                 $<TARGET_FILE:drillreport> $<TARGET_FILE:drillreport_read_lines> 1000 1 100 1000)
 set_tests_properties(drillreport_benchmark_smoke PROPERTIES LABELS benchmark)

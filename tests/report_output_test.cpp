@@ -33,6 +33,16 @@ ReportData smallLog(bool onlyJuergen = false)
     return data;
 }
 
+std::string textReport(const ReportData& data)
+{
+    std::string text;
+    EXPECT_TRUE(writeTextReport(data, [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    }));
+    return text;
+}
+
 } // namespace
 
 TEST(ReportText, ShowsTheFiguresWorkedOutByHand)
@@ -114,6 +124,8 @@ TEST(ReportOptions, AreReadAsTheUsageSays)
         const char* page;
         const char* name; // nullptr: no --name
         std::vector<std::string> logs;
+        LogMoment from = earliestMoment;
+        LogMoment until = latestMoment;
     };
     const Case cases[] = {
         {{}, OptionsOutcome::run, ReportForm::text, "", nullptr, {}},
@@ -136,6 +148,39 @@ TEST(ReportOptions, AreReadAsTheUsageSays)
         {{"--html"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
         {{"--name"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
         {{"--csv", "--html", "p"}, OptionsOutcome::wrong, ReportForm::csv, "", nullptr, {}},
+        // From the first second of --von's day to the last of --bis's; single digits too.
+        {{"--von", "01.09.2026", "--bis", "31.12.2026"},
+         OptionsOutcome::run,
+         ReportForm::text,
+         "",
+         nullptr,
+         {},
+         1788220800,
+         1798761599},
+        {{"--von", "29.2.2024"},
+         OptionsOutcome::run,
+         ReportForm::text,
+         "",
+         nullptr,
+         {},
+         1709164800},
+        {{"--von", "1.1.2026", "--bis", "31.12.2025"},
+         OptionsOutcome::wrong,
+         ReportForm::text,
+         "",
+         nullptr,
+         {},
+         1767225600},
+        {{"--bis", "31.02.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--bis", "29.02.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--von", "00.01.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--von", "01.13.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--von", "01.01.26"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--von", "001.01.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--von", "1.1.2026."}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--von", "2026-01-01"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--von", ""}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--bis"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
     };
     for (const Case& c : cases) {
         ReportOptions options;
@@ -148,5 +193,9 @@ TEST(ReportOptions, AreReadAsTheUsageSays)
         EXPECT_EQ(options.nameGiven, c.name != nullptr) << what;
         EXPECT_EQ(options.name, c.name != nullptr ? c.name : "") << what;
         EXPECT_EQ(options.logs, c.logs) << what;
+        if (c.outcome == OptionsOutcome::run) {
+            EXPECT_EQ(options.from, c.from) << what;
+            EXPECT_EQ(options.until, c.until) << what;
+        }
     }
 }
