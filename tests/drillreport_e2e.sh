@@ -99,7 +99,7 @@ run --html seite.html
 [ "$status" = 0 ] || fail "exit code $status"
 [ "$(cat <&4)" = "$old_page" ] || fail "the old page changed under its reader"
 exec 4<&-
-check_holds seite.html "$class_heading^<h2>Ben</h2>^</html>"
+check_holds seite.html "$class_heading^<h2 id=\"name-Ben-titel\">Ben</h2>^</html>"
 [ -z "$(find . -name '*.tmp')" ] || fail "left behind: $(find . -name '*.tmp')"
 
 case_name='page in a missing folder'
