@@ -44,6 +44,7 @@ svg text { fill: #333; }
 .g4 { fill: #c06000; } .g5 { fill: #d2381f; } .g6 { fill: #a50026; }
 .overview table { font-size: 9pt; }
 .overview td, .overview th { padding: 3px 6px; vertical-align: middle; }
+.overview td:last-child { white-space: nowrap; }
 svg.spark { display: inline-block; width: 30mm; height: 6mm; overflow: visible; }
 .spark polyline { fill: none; vector-effect: non-scaling-stroke; }
 .spark-base { stroke: #d5d9dd; stroke-width: 1; }
@@ -53,6 +54,7 @@ svg.spark { display: inline-block; width: 30mm; height: 6mm; overflow: visible; 
 .sr { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%);
       white-space: nowrap; }
 .note { color: #555; font-size: 9pt; margin: 0; }
+@media (max-width: 30em) { svg.spark { width: 15mm; } }
 @media print {
   body { max-width: none; margin: 0; padding: 0; }
   .wide { overflow: visible; }
