@@ -102,7 +102,8 @@ TEST(ReportOverview, ShowsFiguresSparklineAndTrendPerLearner)
     std::string bytes;
     for (std::size_t i = 0; i < log.size(); ++i) {
         char when[64];
-        std::snprintf(when, sizeof when, "Mon Dec 07 08:%02zu:%02zu 2026\n", i / 60, i % 60);
+        std::snprintf(when, sizeof when, "Mon Dec 07 08:%02d:%02d 2026\n", static_cast<int>(i / 60),
+                      static_cast<int>(i % 60));
         const std::int32_t percentage = errorPercentage(log[i].errors, log[i].exercises);
         bytes += seriesRecord(log[i].name, 1, 10, gradeForPercentage(percentage), log[i].exercises,
                               log[i].errors, when);
