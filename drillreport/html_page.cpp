@@ -1,9 +1,11 @@
-// The page in UTF-8 with its style sheet inside; each learner's part is kept on one A4 page
-// when printed.
+// The page in UTF-8 with its style sheet inside: the class overview, then each learner's part,
+// each kept on one A4 page when printed. Wide tables scroll in their own box in a narrow window.
 #include "html_page.h"
 
+#include "class_overview.h"
 #include "html_escape.h"
 #include "report_tables.h"
+#include "sparkline.h"
 #include "svg_chart.h"
 
 #include <algorithm>
@@ -17,34 +19,57 @@ constexpr std::string_view pageStart = R"(<!DOCTYPE html>
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>)";
 
-// The grade colours run from green (1) to red (6); plot, grid and line stay grey.
+// The grade colours run from green (1) to red (6), each of a contrast of at least 3:1 against
+// the plot's background; plot, grid and line stay grey.
 constexpr std::string_view style = R"(</title>
 <style>
 @page { size: A4; margin: 12mm; }
 body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; color: #222;
-       max-width: 186mm; margin: 1em auto; }
+       max-width: 186mm; margin: 1em auto; padding: 0 0.5em; }
 h1 { font-size: 16pt; }
 h2 { font-size: 13pt; margin: 0.8em 0 0.3em; }
 section { break-inside: avoid; page-break-inside: avoid; }
-table { border-collapse: collapse; margin: 0.4em 0 1em; font-size: 8pt; }
+.wide { overflow-x: auto; margin: 0.4em 0 1em; position: relative; }
+table { border-collapse: collapse; font-size: 8pt; }
 th, td { padding: 2px 4px; border-bottom: 1px solid #ccc; text-align: right; white-space: nowrap; }
-th { border-bottom: 1px solid #666; white-space: normal; vertical-align: bottom; }
-.w { text-align: left; white-space: normal; }
+thead th { border-bottom: 1px solid #666; white-space: normal; vertical-align: bottom; }
+tbody th { font-weight: normal; }
+.w { text-align: left; white-space: normal; overflow-wrap: break-word; }
+a { color: #174a85; }
 svg { display: block; width: 100%; height: auto; font-size: 11px; }
 svg text { fill: #333; }
 .plot { fill: #f3f5f7; }
 .grid { stroke: #d5d9dd; stroke-width: 1; }
 .tick { stroke: #555; stroke-width: 1; }
-.trend { fill: none; stroke: #8c959f; stroke-width: 1.2; }
-.g1 { fill: #1a9641; } .g2 { fill: #74b842; } .g3 { fill: #c9b700; }
-.g4 { fill: #f08c00; } .g5 { fill: #e04a2b; } .g6 { fill: #a50026; }
+.trend { fill: none; stroke: #7a838d; stroke-width: 1.2; }
+.g1 { fill: #1a9641; } .g2 { fill: #5b8a12; } .g3 { fill: #8a7b00; }
+.g4 { fill: #c06000; } .g5 { fill: #d2381f; } .g6 { fill: #a50026; }
+.overview table { font-size: 9pt; }
+.overview td, .overview th { padding: 3px 6px; vertical-align: middle; }
+.overview td:last-child { white-space: nowrap; }
+svg.spark { display: inline-block; width: 30mm; height: 6mm; overflow: visible; }
+.spark polyline { fill: none; vector-effect: non-scaling-stroke; }
+.spark-base { stroke: #d5d9dd; stroke-width: 1; }
+.spark-line { stroke: #1f5fa8; stroke-width: 2; stroke-linejoin: round; }
+.spark-end { stroke: #1f5fa8; stroke-width: 5; stroke-linecap: round; }
+.arrow { font-size: 11pt; }
+.sr { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%);
+      white-space: nowrap; }
 .note { color: #555; font-size: 9pt; margin: 0; }
+@media (max-width: 30em) { svg.spark { width: 15mm; } }
+@media print {
+  body { max-width: none; margin: 0; padding: 0; }
+  .wide { overflow: visible; }
+  a { color: inherit; text-decoration: none; }
+  .overview tr { break-inside: avoid; page-break-inside: avoid; }
+}
 </style>
 </head>
 <body>
+<main>
 )";
 
-constexpr std::string_view pageEnd = "</body>\n</html>\n";
+constexpr std::string_view pageEnd = "</main>\n</body>\n</html>\n";
 
 void appendElement(std::string& page, std::string_view tag, std::string_view text)
 {
@@ -57,34 +82,145 @@ void appendElement(std::string& page, std::string_view tag, std::string_view tex
     page += ">\n";
 }
 
-void appendTable(std::string& page, const Table& table)
+// Each learner's part has a name of plain letters, digits and hyphens made from the learner's
+// name alone, so that a link to it stays right from run to run; other bytes are written in hex.
+std::string learnerAnchor(const ReportData& data, std::int32_t learner)
 {
-    const auto appendRow = [&](const std::vector<std::string>& cells, std::string_view tag) {
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string anchor = "name-";
+    for (const char c : data.learnerNames[static_cast<std::size_t>(learner)]) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+            (byte >= '0' && byte <= '9') || byte == '-') {
+            anchor += c;
+        } else {
+            anchor += '_';
+            anchor += hex[byte >> 4];
+            anchor += hex[byte & 15];
+        }
+    }
+    return anchor;
+}
+
+// A wide table scrolls in a box of its own, which the keyboard can reach and the heading of
+// id labelledBy names.
+void appendScrollBox(std::string& page, std::string_view labelledBy, std::string_view kind)
+{
+    page += "<div class=\"wide";
+    page += kind;
+    page += "\" role=\"region\" tabindex=\"0\" aria-labelledby=\"";
+    page += labelledBy;
+    page += "\">\n";
+}
+
+void appendCell(std::string& page, bool header, bool words, std::string_view markup)
+{
+    page += header ? "<th scope=\"row\"" : "<td";
+    page += words ? " class=\"w\">" : ">";
+    page += markup;
+    page += header ? "</th>" : "</td>";
+}
+
+void appendTable(std::string& page, const Table& table, std::string_view labelledBy)
+{
+    appendScrollBox(page, labelledBy, "");
+    page += "<table>\n<thead><tr>";
+    for (std::size_t i = 0; i < table.header.size(); ++i) {
+        page += i < table.textColumns ? "<th scope=\"col\" class=\"w\">" : "<th scope=\"col\">";
+        appendEscaped(page, table.header[i]);
+        page += "</th>";
+    }
+    page += "</tr></thead>\n<tbody>\n";
+    std::string cell;
+    for (std::size_t index = 0; index < table.rows; ++index) {
+        const std::vector<std::string> row = table.cells(index);
         page += "<tr>";
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            page += '<';
-            page += tag;
-            page += i < table.textColumns ? " class=\"w\">" : ">";
-            appendEscaped(page, cells[i]);
-            page += "</";
-            page += tag;
-            page += '>';
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            cell.clear();
+            appendEscaped(cell, row[i]);
+            appendCell(page, i == 0, i < table.textColumns, cell);
         }
         page += "</tr>\n";
-    };
-    page += "<table>\n<thead>";
-    appendRow(table.header, "th");
-    page += "</thead>\n<tbody>\n";
-    for (std::size_t row = 0; row < table.rows; ++row)
-        appendRow(table.cells(row), "td");
-    page += "</tbody>\n</table>\n";
+    }
+    page += "</tbody>\n</table>\n</div>\n";
+}
+
+// The overview's cells as the table has them, but the name a link to the learner's part, the
+// sparkline drawn and the trend led by its arrow.
+void appendOverview(std::string& page, const ReportData& data,
+                    const std::vector<LearnerFigures>& learners)
+{
+    const std::vector<OverviewRow> rows = classOverview(data, learners);
+    const Table table = overviewTable(data, learners, rows);
+    page += "<h2 id=\"uebersicht\">";
+    appendEscaped(page, reportTexts::overviewTitle);
+    page += "</h2>\n<p class=\"note\">";
+    appendEscaped(page, overviewExplanation());
+    page += "</p>\n";
+    appendScrollBox(page, "uebersicht", " overview");
+    page += "<table>\n<thead><tr>";
+    for (std::size_t i = 0; i < table.header.size(); ++i) {
+        page += i == 0 || i >= 4 ? "<th scope=\"col\" class=\"w\">" : "<th scope=\"col\">";
+        appendEscaped(page, table.header[i]);
+        page += "</th>";
+    }
+    page += "</tr></thead>\n<tbody>\n";
+    std::string cell;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::vector<std::string> texts = table.cells(i);
+        page += "<tr>";
+        cell = "<a href=\"#" + learnerAnchor(data, learners[i].learner) + "\">";
+        appendEscaped(cell, texts[0]);
+        cell += "</a>";
+        appendCell(page, true, true, cell);
+        for (std::size_t column = 1; column < 4; ++column) {
+            cell.clear();
+            appendEscaped(cell, texts[column]);
+            appendCell(page, false, false, cell);
+        }
+        cell = sparklineSvg(rows[i].lastPercentages, texts[4]);
+        appendCell(page, false, true,
+                   cell.empty() ? std::string(reportTexts::trendArrows[0]) : cell);
+        // The arrow is for the eye; a screen reader reads the word, which the eye is spared
+        // when there is no trend.
+        const auto trend = static_cast<std::size_t>(rows[i].trend);
+        cell = "<span class=\"arrow\" aria-hidden=\"true\">";
+        cell += reportTexts::trendArrows[trend];
+        cell += rows[i].trend == Trend::none ? "</span> <span class=\"sr\">" : "</span> <span>";
+        appendEscaped(cell, texts[5]);
+        cell += "</span>";
+        appendCell(page, false, true, cell);
+        page += "</tr>\n";
+    }
+    page += "</tbody>\n</table>\n</div>\n";
+}
+
+// The chart's text alternative: the learner's figures in one sentence.
+std::string chartLabel(const ReportData& data, const LearnerFigures& learner)
+{
+    const Figures& total = learner.total;
+    std::string label(reportTexts::chartOf);
+    label += shownName(data, learner.learner);
+    label += ": ";
+    label += counted(total.series, reportTexts::seriesWord);
+    label += reportTexts::seriesFrom;
+    appendDate(label, total.first);
+    label += reportTexts::until;
+    appendDate(label, total.last);
+    label += reportTexts::together;
+    label += std::to_string(errorPercentageOf(total)) + "%";
+    label += reportTexts::lastGrade;
+    label += std::to_string(total.lastGrade);
+    return label;
 }
 
 void appendLearner(std::string& page, const ReportData& data, const LearnerFigures& learner)
 {
-    page += "<section>\n";
-    appendElement(page, "h2", shownName(data, learner.learner));
-    const Chart chart = progressChart(data, learner.learner);
+    const std::string anchor = learnerAnchor(data, learner.learner);
+    page += "<section id=\"" + anchor + "\">\n<h2 id=\"" + anchor + "-titel\">";
+    appendEscaped(page, shownName(data, learner.learner));
+    page += "</h2>\n";
+    const Chart chart = progressChart(data, learner.learner, chartLabel(data, learner));
     std::string note(reportTexts::chartTitle);
     if (chart.daysPerPoint > 0) {
         note += ". ";
@@ -97,7 +233,7 @@ void appendLearner(std::string& page, const ReportData& data, const LearnerFigur
     appendEscaped(page, note);
     page += "</p>\n";
     page += chart.svg;
-    appendTable(page, kindsTable(learner));
+    appendTable(page, kindsTable(learner), anchor + "-titel");
     page += "</section>\n";
 }
 
@@ -108,7 +244,9 @@ std::string htmlPage(const ReportData& data)
     std::string page(pageStart);
     appendEscaped(page, reportTexts::pageTitle);
     page += style;
-    appendElement(page, "h1", reportTexts::pageTitle);
+    page += "<h1 id=\"titel\">";
+    appendEscaped(page, reportTexts::pageTitle);
+    page += "</h1>\n";
     appendElement(page, "p", headingLine(data));
     if (data.series.empty()) {
         appendElement(page, "p", reportTexts::noSeries);
@@ -122,7 +260,8 @@ std::string htmlPage(const ReportData& data)
                                  chartPointsAtMost * static_cast<std::int64_t>(learners.size()));
     page.reserve(
         static_cast<std::size_t>(std::int64_t{4096} * std::ssize(learners) + 256 * points));
-    appendTable(page, learnersTable(data, learners));
+    appendOverview(page, data, learners);
+    appendTable(page, learnersTable(data, learners), "titel");
     for (const LearnerFigures& learner : learners)
         appendLearner(page, data, learner);
     page += pageEnd;

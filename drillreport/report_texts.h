@@ -92,5 +92,36 @@ inline constexpr std::string_view chartTitle = "Fehlerquote je Serie, Farbe nach
 inline constexpr std::string_view onePointPer = "Ein Punkt je ";
 inline constexpr std::string_view gradeWord = "Note ";
 inline constexpr std::string_view pointSeries = " Serien";
+// A chart's text alternative: "Fehlerquote je Serie von Anna: 3 Serien vom 07.12.2026 bis
+// 09.12.2026, zusammen 9%, letzte Note 2"
+inline constexpr std::string_view chartOf = "Fehlerquote je Serie von ";
+inline constexpr std::string_view seriesFrom = " vom ";
+inline constexpr std::string_view together = ", zusammen ";
+inline constexpr std::string_view lastGrade = ", letzte Note ";
+
+// The class overview above the learners' parts.
+inline constexpr std::string_view overviewTitle = "Klassen\u00fcbersicht";
+inline constexpr std::string_view sparklineColumn = "Verlauf";
+inline constexpr std::string_view trendColumn = "Trend";
+// How the overview is read, with the number of points, the points of "gleich" and the fewest
+// series of a trend put in between.
+inline constexpr std::array<std::string_view, 4> trendHow = {
+    "Verlauf: die Fehlerquote der letzten Serien, h\u00f6chstens ",
+    ". Trend: die Fehlerquote (Fehler je Aufgabe) der sp\u00e4teren H\u00e4lfte der Serien "
+    "verglichen mit der fr\u00fcheren H\u00e4lfte, bei ungerader Zahl ohne die mittlere Serie; "
+    "bis ",
+    " Prozentpunkte Unterschied hei\u00dft gleich, unter ",
+    " Serien gibt es keinen Trend.",
+};
+// "Fehlerquote der letzten 12 Serien: zwischen 5% und 40%, zuletzt 5%"
+inline constexpr std::string_view sparklineOf = "Fehlerquote der letzten ";
+inline constexpr std::string_view sparklineOne = "Fehlerquote der letzten Serie: ";
+inline constexpr std::string_view between = ": zwischen ";
+inline constexpr std::string_view lastly = ", zuletzt ";
+// By Trend: none, better, same, worse; the arrow is left to the eye, the word is read.
+inline constexpr std::array<std::string_view, 4> trendWords = {"kein Trend", "besser", "gleich",
+                                                               "schlechter"};
+inline constexpr std::array<std::string_view, 4> trendArrows = {"\u2013", "\u2197", "\u2192",
+                                                                "\u2198"};
 
 } // namespace reportTexts

@@ -191,7 +191,7 @@ std::string pointTitle(const ChartPoint& point, bool thinned)
 
 } // namespace
 
-Chart progressChart(const ReportData& data, std::int32_t learner)
+Chart progressChart(const ReportData& data, std::int32_t learner, std::string_view label)
 {
     Chart chart;
     const std::vector<ChartPoint> points = chartPoints(data, learner, chart.daysPerPoint);
@@ -204,7 +204,9 @@ Chart progressChart(const ReportData& data, std::int32_t learner)
     appendNumber(svg, width);
     svg += ' ';
     appendNumber(svg, height);
-    svg += "\" role=\"img\">\n";
+    svg += "\" role=\"img\" aria-label=\"";
+    appendEscaped(svg, label);
+    svg += "\">\n";
     appendGrid(svg, first, last);
     std::vector<double> xs;
     std::vector<double> ys;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // More series than this are drawn as one point per day, or per several days.
 inline constexpr std::int64_t chartPointsAtMost = 300;
@@ -14,5 +15,6 @@ struct Chart {
     std::int64_t daysPerPoint = 0; // 0: a point per series
 };
 
-// The chart of one learner's series; series must be counted (countSeries).
-Chart progressChart(const ReportData& data, std::int32_t learner);
+// The chart of one learner's series, label its text alternative; series must be counted
+// (countSeries).
+Chart progressChart(const ReportData& data, std::int32_t learner, std::string_view label);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # drillreport's page: read by a strict HTML parser, and drawn by a real headless browser into
-# a picture in which the chart's points lie where their dates and percentages put them.
+# a picture with the overview's sparkline above the chart, and the chart's points where their
+# dates and percentages put them.
 # Usage: drillreport_page_test.sh DRILLREPORT ARTEFACT-DIR   (the picture is kept there)
 set -euo pipefail
 drillreport=$(realpath "$1") artefacts=$(realpath -m "$2")
@@ -30,13 +31,17 @@ intruder='<script>alert("x")</script> & Co'
 case_name='HTML parser'
 "$drillreport" --html page.html || fail "drillreport ended with $?"
 /usr/bin/python3 "$here/drillreport_page_check.py" page.html >found || fail "the parser objects"
-printf '%s\t%s\t%s\n' >expected \
-    "$intruder" 300 'Fehlerquote je Serie, Farbe nach Note. Ein Punkt je 2 Tage.' \
-    Anna 3 'Fehlerquote je Serie, Farbe nach Note.' \
-    anna 1 'Fehlerquote je Serie, Farbe nach Note.' \
-    Berta 4 'Fehlerquote je Serie, Farbe nach Note. Ein Punkt je Tag.' \
-    Zoe 1 'Fehlerquote je Serie, Farbe nach Note.'
-cmp -s expected found || fail "learners, points and notes: $(cat found)"
+{
+    printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$intruder" 1000 34% 2 30 besser Anna 3 21% 1 3 'kein Trend' \
+        anna 1 0% 1 1 'kein Trend' Berta 1000 34% 2 30 besser Zoe 1 0% 1 1 'kein Trend'
+    printf '%s\t%s\t%s\n' \
+        "$intruder" 300 'Fehlerquote je Serie, Farbe nach Note. Ein Punkt je 2 Tage.' \
+        Anna 3 'Fehlerquote je Serie, Farbe nach Note.' \
+        anna 1 'Fehlerquote je Serie, Farbe nach Note.' \
+        Berta 4 'Fehlerquote je Serie, Farbe nach Note. Ein Punkt je Tag.' \
+        Zoe 1 'Fehlerquote je Serie, Farbe nach Note.'
+} >expected
+cmp -s expected found || fail "overview, learners, points and notes: $(cat found)"
 
 case_name='browser'
 "$drillreport" --html anna.html --name Anna || fail "drillreport ended with $?"
@@ -57,7 +62,8 @@ while read -r what colour geometry; do
 done <<PIXELS
 grade-6-point-top-left #a50026 ${half_w}x${half_h}+$left+$top
 grade-1-point-bottom-right #1a9641 ${half_w}x${half_h}+$((left + half_w))+$((top + half_h))
-grade-4-point-in-the-middle #f08c00 ${half_w}x${half_h}+$((left + half_w / 2))+$((top + half_h / 2))
-line-through-them #8c959f ${width}x${height}+$left+$top
+grade-4-point-in-the-middle #c06000 ${half_w}x${half_h}+$((left + half_w / 2))+$((top + half_h / 2))
+line-through-them #7a838d ${width}x${height}+$left+$top
+overview-sparkline-above #1f5fa8 ${width}x${top}+$left+0
 PIXELS
 end_of_checks

@@ -32,6 +32,19 @@ if(DRILL_CHROMIUM AND EXISTS /usr/bin/python3)
     add_test(NAME drillreport_page
              COMMAND timeout 300 bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_page_test.sh
                      $<TARGET_FILE:drillreport> ${CMAKE_CURRENT_BINARY_DIR}/drillreport_page)
+    set_tests_properties(drillreport_page PROPERTIES FIXTURES_SETUP drillreport_page)
+    # The page that test wrote, checked by axe-core (npm) with node.
+    find_program(DRILL_NODE node)
+    if(DRILL_NODE)
+        add_test(NAME drillreport_page_axe
+                 COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_page_axe.sh
+                         ${CMAKE_CURRENT_BINARY_DIR}/drillreport_page/page.html
+                         ${CMAKE_CURRENT_BINARY_DIR}/page_axe)
+        set_tests_properties(drillreport_page_axe PROPERTIES FIXTURES_REQUIRED drillreport_page
+                                                             SKIP_RETURN_CODE 77)
+    else()
+        message(STATUS "node not found: drillreport's page is not checked by axe-core")
+    endif()
 else()
     message(STATUS "chromium or /usr/bin/python3 not found: drillreport's page is not checked")
 endif()

@@ -1,11 +1,16 @@
 // drillreport's outputs from a small log whose figures were worked out by hand: the text
-// report byte for byte, the learner filter, the CSV's fields and the command line.
+// report byte for byte, the learner filter, the class overview, the CSV's fields and the
+// command line.
+#include "class_overview.h"
 #include "csv_report.h"
 #include "drill_log.h"
+#include "drill_rules.h"
 #include "report_options.h"
 #include "report_tables.h"
 #include "temp_directory.h"
 #include "text_report.h"
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +91,63 @@ TEST(ReportText, KeepsOnlyTheLearnerAskedFor)
     EXPECT_EQ(headingLine(data), "2 Protokolle, 2 Serien, 1 Name, 08.12.2026 bis 10.12.2026");
     EXPECT_EQ(textReport(ReportData{}),
               "0 Protokolle, 0 Serien, 0 Namen\nKeine Serien gefunden.\n");
+}
+
+// Each learner's series in time order, the learners interleaved, so that the overview must
+// group them; the trends were worked out by hand (earlier half against later half).
+TEST(ReportOverview, ShowsFiguresSparklineAndTrendPerLearner)
+{
+    struct Series {
+        const char* name;
+        std::int32_t exercises;
+        std::int32_t errors;
+    };
+    std::vector<Series> log = {
+        {"Gus", 4, 1},   {"Bea", 10, 4},  {"Cem", 10, 1},   {"Bea", 10, 2},   {"Dora", 5, 0},
+        {"Cem", 10, 1},  {"Emil", 10, 2}, {"Bea", 10, 1},   {"Cem", 10, 10},  {"Dora", 5, 5},
+        {"Emil", 10, 2}, {"Cem", 10, 1},  {"Bea", 10, 1},   {"Emil", 30, 9},  {"Cem", 15, 2},
+        {"Dora", 5, 0},  {"Emil", 10, 0}, {"Finn", 10, 10}, {"Finn", 10, 10}, {"Finn", 10, 1},
+    };
+    log.insert(log.end(), 29, {"Finn", 10, 0});
+    std::string bytes;
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        char when[64];
+        std::snprintf(when, sizeof when, "Mon Dec 07 08:%02d:%02d 2026\n", static_cast<int>(i / 60),
+                      static_cast<int>(i % 60));
+        const std::int32_t percentage = errorPercentage(log[i].errors, log[i].exercises);
+        bytes += seriesRecord(log[i].name, 1, 10, gradeForPercentage(percentage), log[i].exercises,
+                              log[i].errors, when);
+    }
+    TempDirectory directory;
+    directory.write("tovu", bytes);
+    ReportData data;
+    ASSERT_TRUE(readLog(data, "tovu"));
+    countSeries(data);
+    const std::vector<LearnerFigures> learners = learnerFigures(data);
+    const std::vector<OverviewRow> rows = classOverview(data, learners);
+    const Table table = overviewTable(data, learners, rows);
+    const std::vector<std::vector<std::string>> expected = {
+        // 30% then 10%.
+        {"Bea", "4", "20%", "2",
+         "Fehlerquote der letzten 4 Serien: zwischen 10% und 40%, zuletzt 10%", "besser"},
+        // 10% then 12% (3 of 25): 2 points, still the same; the middle series in neither half.
+        {"Cem", "5", "27%", "2",
+         "Fehlerquote der letzten 5 Serien: zwischen 10% und 100%, zuletzt 13%", "gleich"},
+        {"Dora", "3", "33%", "1",
+         "Fehlerquote der letzten 3 Serien: zwischen 0% und 100%, zuletzt 0%", "kein Trend"},
+        // 20% then 22.5% (9 of 40), though the later series' own percentages average 15%.
+        {"Emil", "4", "21%", "1",
+         "Fehlerquote der letzten 4 Serien: zwischen 0% und 30%, zuletzt 0%", "schlechter"},
+        // 32 series, of which the sparkline shows the last 30.
+        {"Finn", "32", "6%", "1",
+         "Fehlerquote der letzten 30 Serien: zwischen 0% und 10%, zuletzt 0%", "besser"},
+        {"Gus", "1", "25%", "3", "Fehlerquote der letzten Serie: 25%", "kein Trend"},
+    };
+    EXPECT_EQ(table.header, (std::vector<std::string>{"Name", "Serien", "Fehlerquote",
+                                                      "letzte Note", "Verlauf", "Trend"}));
+    ASSERT_EQ(table.rows, expected.size());
+    for (std::size_t row = 0; row < table.rows; ++row)
+        EXPECT_EQ(table.cells(row), expected[row]);
 }
 
 TEST(ReportCsv, QuotesAndDefusesFields)
