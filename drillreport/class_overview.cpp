@@ -91,8 +91,11 @@ Table overviewTable(const ReportData& data, const std::vector<LearnerFigures>& l
             sparkline += reportTexts::lastly;
             sparkline += percent(points.back());
         }
-        return {shownName(data, learners[i].learner), std::to_string(total.series),
-                percent(errorPercentageOf(total)), std::to_string(total.lastGrade), sparkline,
+        return {shownName(data, learners[i].learner),
+                std::to_string(total.series),
+                percent(errorPercentageOf(total)),
+                std::to_string(total.lastGrade),
+                sparkline,
                 std::string(reportTexts::trendWords[static_cast<std::size_t>(rows[i].trend)])};
     };
     return table;
