@@ -2,11 +2,11 @@
 # drillview end to end, on an X server of its own: the window's title, client size, position,
 # fixed size and icon, rows on a screenshot, the row each key selects, the close request and
 # exit code 0, a drill run appending while the viewer holds the log open, logs that are not
-# regular files, a row too long for one X request, a close request during the fill of a huge
-# log, memory running out, and the X server going away.
+# regular files, a row too long for one X request, a row of zero-width characters, a close
+# request during the fill of a huge log, memory running out, and the X server going away.
 # Usage: viewer_e2e.sh CASE DRILLVIEW CLOSE-REQUEST-TOOL DRILL ARTEFACT-DIR
 #   CASE: log | empty-log | no-log | drill-while-open | no-display | not-regular | long-row |
-#         huge-log | out-of-memory | lost-x-server
+#         zero-width-row | huge-log | out-of-memory | lost-x-server
 # Every wait is bounded; screenshots are kept in ARTEFACT-DIR.
 set -euo pipefail
 
@@ -275,6 +275,15 @@ long-row)
     }
     screenshot_until "$artefacts/viewer-long-row-end.png" selected_long_row ||
         fail "the last long row is not drawn selected at the bottom"
+    close_viewer
+    ;;
+zero-width-row)
+    # A row of a million zero-width spaces takes no room, so no pixel width bounds it: only
+    # its first bytes are measured and drawn, and the rows around it show as usual.
+    { echo 'Erste Zeile' && yes $'\u200b' | head -n 1000000 | tr -d '\n' && echo &&
+        printf 'Zeile %d\n' $(seq 40); } >"$work/tovu"
+    start_viewer
+    screenshot_until "$artefacts/viewer-zero-width-row.png" shows_rows || fail "no rows"
     close_viewer
     ;;
 huge-log)
