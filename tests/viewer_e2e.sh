@@ -3,10 +3,11 @@
 # fixed size and icon, rows on a screenshot, the row each key selects, the close request and
 # exit code 0, a drill run appending while the viewer holds the log open, logs that are not
 # regular files, a row too long for one X request, a row of zero-width characters, a close
-# request during the fill of a huge log, memory running out, and the X server going away.
+# request during the fill of a huge log, the bound on the rows it holds, memory running out,
+# and the X server going away.
 # Usage: viewer_e2e.sh CASE DRILLVIEW CLOSE-REQUEST-TOOL DRILL ARTEFACT-DIR
 #   CASE: log | empty-log | no-log | drill-while-open | no-display | not-regular | long-row |
-#         zero-width-row | huge-log | out-of-memory | lost-x-server
+#         zero-width-row | huge-log | sparse-log | out-of-memory | lost-x-server
 # Every wait is bounded; screenshots are kept in ARTEFACT-DIR.
 set -euo pipefail
 
@@ -301,6 +302,19 @@ huge-log)
     echo "the close request during the fill took effect after $took s, at $peak_mb MB"
     awk -v took="$took" 'BEGIN { exit !(took < 5) }' || fail "the close request took $took s"
     [ "$peak_mb" -lt 512 ] || fail "the fill went on to $peak_mb MB"
+    ;;
+sparse-log)
+    # The same log read to its end: the fill stops at the bound on the rows held, long before
+    # the memory the viewer is given runs out, and shows the rows read until then.
+    write_endless_log '\n' "$work/tovu"
+    start_viewer 1024
+    viewer=$(pgrep -P "$viewer_pid")
+    await_fill_end "$viewer" || fail "the fill did not end: $(head -c 3000 "$work/viewer.out")"
+    peak_mb=$(($(awk '/^VmHWM:/ { print $2 }' "/proc/$viewer/status") / 1024))
+    echo "the fill stopped at $peak_mb MB"
+    [ "$peak_mb" -lt 512 ] || fail "the fill went on to $peak_mb MB"
+    screenshot_until "$artefacts/viewer-sparse-log.png" shows_rows || fail "no rows"
+    close_viewer
     ;;
 out-of-memory)
     # With 64 MB (the viewer itself needs some 15), the fill stops where the memory ends and
