@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # drillview end to end, on an X server of its own: the window's title, client size, position,
 # fixed size and icon, rows on a screenshot, the row each key selects, the close request and
-# exit code 0, a drill run appending while the viewer holds the log open, logs that are not
-# regular files, a row too long for one X request, a row of zero-width characters, a close
-# request during the fill of a huge log, the bound on the rows it holds, memory running out,
-# and the X server going away.
+# exit code 0, a name in code page 850 drawn as in UTF-8, a drill run appending while the
+# viewer holds the log open, logs that are not regular files, a row too long for one X
+# request, a row of zero-width characters, a close request during the fill of a huge log, the
+# bound on the rows it holds, memory running out, and the X server going away.
 # Usage: viewer_e2e.sh CASE DRILLVIEW CLOSE-REQUEST-TOOL DRILL ARTEFACT-DIR
-#   CASE: log | empty-log | no-log | drill-while-open | no-display | not-regular | long-row |
-#         zero-width-row | huge-log | sparse-log | out-of-memory | lost-x-server
+#   CASE: log | code-page-850 | empty-log | no-log | drill-while-open | no-display |
+#         not-regular | long-row | zero-width-row | huge-log | sparse-log | out-of-memory |
+#         lost-x-server
 # Every wait is bounded; screenshots are kept in ARTEFACT-DIR.
 set -euo pipefail
 
@@ -228,6 +229,18 @@ log)
     press Escape
     close_viewer
     [ "$(md5sum <"$work/tovu")" = "$before" ] || fail "the viewer changed the log"
+    ;;
+code-page-850)
+    # A name from a Win32 console, in code page 850, is drawn as the same name in UTF-8.
+    printf 'Name:..................%s\n' $'J\x81rgen Gr\x94\xe1e' 'Jürgen Größe' >"$work/tovu"
+    start_viewer
+    screenshot_until "$artefacts/viewer-code-page-850.png" shows_rows || fail "no rows"
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    remember_row 0 Tab Down
+    remember_row 1 Down
+    same_picture "$work/row-0.png" "$work/row-1.png" || fail "the names differ: $(
+        cp "$work/row-0.png" "$artefacts/viewer-code-page-850-row.png" && echo see "$artefacts")"
+    close_viewer
     ;;
 empty-log | no-log)
     [ "$case_name" = empty-log ] && : >"$work/tovu"
