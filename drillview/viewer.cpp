@@ -24,7 +24,7 @@ constexpr std::size_t bytesPerLook = 64 * 1024;
 constexpr std::size_t rowWeight = 1024;
 
 // The fill proper; its line, which may be most of the memory there is, is gone when it returns.
-bool fillRows(LogLineReader& reader)
+bool fillRows(LogLineReader& reader, RowBound bound)
 {
     // The first look comes with the first row, so the window is drawn before the rest is read.
     Clock::time_point nextLook = Clock::now();
@@ -40,8 +40,15 @@ bool fillRows(LogLineReader& reader)
             }
             const std::size_t before = line.size();
             lineComplete = reader.readLinePart(line, bytesPerLook);
-            if (lineComplete && !appendRow(line))
-                return false; // no memory for more rows: the list keeps those it has
+            if (line.size() > bound.bytes)
+                return false; // the bound reached: the rows so far are all there will be
+            if (lineComplete) {
+                if (!appendRow(line))
+                    return false; // no memory for more rows: the list keeps those it has
+                bound.bytes -= line.size();
+                if (--bound.rows == 0)
+                    return false;
+            }
             sinceLook += line.size() - before + rowWeight;
             if (sinceLook < bytesPerLook)
                 continue;
@@ -61,10 +68,10 @@ bool fillRows(LogLineReader& reader)
 
 } // namespace
 
-bool fillList(LogLineReader& reader)
+bool fillList(LogLineReader& reader, RowBound bound)
 {
     beginFill();
-    const bool closed = fillRows(reader);
+    const bool closed = bound.rows > 0 && fillRows(reader, bound);
     endFill();
     return closed;
 }

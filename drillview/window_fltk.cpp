@@ -2,7 +2,9 @@
 // keeps its rows in large byte blocks, so a log of a million lines fills and shows at once.
 #include "viewer_window.h"
 
+#include "code_page_850.h"
 #include "icon_image.h"
+#include "utf8.h"
 #include "window_layout.h"
 
 #include <FL/Fl.H>
@@ -21,6 +23,7 @@
 #include <deque>
 #include <iterator>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +46,35 @@ std::string_view visiblePart(std::string_view row, int width)
         end += taken;
     }
     return row.substr(0, end);
+}
+
+// Whether the bytes of a row that may be drawn are UTF-8; a character cut off by the bound is.
+bool drawnAsUtf8(std::string_view row)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(row.data());
+    for (std::size_t at = 0; at < row.size() && at < mostDrawnBytes;) {
+        const std::size_t length = utf8SequenceLength(bytes + at, row.size() - at);
+        if (length == 0 || length > row.size() - at)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+// The row in the UTF-8 that FLTK draws: a row that is not UTF-8 is read as code page 850, as
+// the report reads names, so a name from a Win32 console looks as it does in a UTF-8 log.
+std::string_view shownText(std::string_view row, std::string& converted)
+{
+    if (drawnAsUtf8(row))
+        return row;
+    converted.clear();
+    for (std::size_t at = 0; at < row.size() && at < mostDrawnBytes; ++at) {
+        char sequence[4];
+        const int length =
+            fl_utf8encode(codePage850(static_cast<unsigned char>(row[at])), sequence);
+        converted.append(sequence, static_cast<std::size_t>(length));
+    }
+    return converted;
 }
 
 // A single-selection list over rows kept in large byte blocks plus where each row starts.
@@ -112,7 +144,7 @@ protected:
     int item_width(void* item) const override
     {
         fl_font(textfont(), textsize());
-        const std::string_view row = visiblePart(rowText(item), w());
+        const std::string_view row = visiblePart(shownText(rowText(item), shown), w());
         return static_cast<int>(fl_width(row.data(), static_cast<int>(row.size()))) + 6;
     }
 
@@ -120,7 +152,7 @@ protected:
     void item_draw(void* item, int x, int y, int, int height) const override
     {
         fl_font(textfont(), textsize());
-        const std::string_view row = visiblePart(rowText(item), w());
+        const std::string_view row = visiblePart(shownText(rowText(item), shown), w());
         Fl_Color colour =
             item_selected(item) ? fl_contrast(textcolor(), selection_color()) : textcolor();
         if (!active_r())
@@ -168,6 +200,7 @@ private:
     std::size_t blockRoom = 0;
     std::deque<const char*> rowStarts;
     mutable int cachedRowHeight = 0;
+    mutable std::string shown; // a row that is not UTF-8, as drawn
 
     std::size_t rowCount() const { return rowStarts.size(); }
     // NOLINTNEXTLINE(performance-no-int-to-ptr): FLTK's items are opaque; ours are numbers.

@@ -78,15 +78,44 @@ void moveFocus(bool forward)
         SetFocus(target);
 }
 
-void onCommand(WPARAM wParam, LPARAM lParam)
+// The viewer's run tears the window down; the close request is only noted here.
+LRESULT onClose()
+{
+    viewer.closeRequested = true;
+    return 0;
+}
+
+// No default handling: the list gets the focus from TAB and Shift+TAB only.
+LRESULT onActivate()
+{
+    return 1;
+}
+
+// Nothing in the window follows its moves; answered without the default handling.
+LRESULT onMove()
+{
+    return 0;
+}
+
+// As for a move, unless the window is minimised, which the default handling completes.
+LRESULT onSize(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (wParam == SIZE_MINIMIZED)
+        return DefWindowProcA(window, WM_SIZE, wParam, lParam);
+    return 0;
+}
+
+// The two shortcuts' commands; the list's notifications ask for nothing.
+LRESULT onCommand(WPARAM wParam, LPARAM lParam)
 {
     // A shortcut's command has no control window and 1 in the high word.
     if (lParam != 0 || HIWORD(wParam) != 1)
-        return;
+        return 0;
     if (LOWORD(wParam) == focusNextCommand)
         moveFocus(true);
     else if (LOWORD(wParam) == focusPreviousCommand)
         moveFocus(false);
+    return 0;
 }
 
 struct ForwardedMessage {
@@ -103,39 +132,28 @@ BOOL CALLBACK forwardToChild(HWND child, LPARAM forwarded)
     return TRUE;
 }
 
-// Child controls are told of new system colours only by their parent.
-void onSysColorChange(HWND window, WPARAM wParam, LPARAM lParam)
+// Child controls are told of new system colours only by their parent; then the default.
+LRESULT onSysColorChange(HWND window, WPARAM wParam, LPARAM lParam)
 {
     ForwardedMessage what{WM_SYSCOLORCHANGE, wParam, lParam};
     EnumChildWindows(window, forwardToChild, reinterpret_cast<LPARAM>(&what));
+    return DefWindowProcA(window, WM_SYSCOLORCHANGE, wParam, lParam);
 }
 
+// Only dispatches, one line per message, so what reaches the default handling is plain.
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // clang-format off
     switch (message) {
-    case WM_CLOSE:
-        // The viewer's run tears the window down; the close request is only noted here.
-        viewer.closeRequested = true;
-        return 0;
-    case WM_ACTIVATE:
-        // No default handling: the list gets the focus from TAB and Shift+TAB only.
-        return 1;
-    case WM_MOVE:
-        return 0;
-    case WM_SIZE:
-        if (wParam == SIZE_MINIMIZED)
-            break;
-        return 0;
-    case WM_COMMAND:
-        onCommand(wParam, lParam);
-        return 0;
-    case WM_SYSCOLORCHANGE:
-        onSysColorChange(window, wParam, lParam);
-        break;
-    default:
-        break;
+    case WM_CLOSE: return onClose();
+    case WM_ACTIVATE: return onActivate();
+    case WM_MOVE: return onMove();
+    case WM_SIZE: return onSize(window, wParam, lParam);
+    case WM_COMMAND: return onCommand(wParam, lParam);
+    case WM_SYSCOLORCHANGE: return onSysColorChange(window, wParam, lParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    // clang-format on
 }
 
 bool registerWindowClass()

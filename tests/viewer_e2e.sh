@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # drillview end to end, on an X server of its own: the window's title, client size, position,
 # fixed size and icon, rows on a screenshot, the row each key selects, the close request and
-# exit code 0, a drill run appending while the viewer holds the log open, logs that are not
-# regular files, a row too long for one X request, a close request during the fill of a huge
-# log, memory running out, and the X server going away.
+# exit code 0, a name in code page 850 drawn as in UTF-8, a drill run appending while the
+# viewer holds the log open, logs that are not regular files, a row too long for one X
+# request, a row of zero-width characters, a close request during the fill of a huge log, the
+# bound on the rows it holds, memory running out, and the X server going away.
 # Usage: viewer_e2e.sh CASE DRILLVIEW CLOSE-REQUEST-TOOL DRILL ARTEFACT-DIR
-#   CASE: log | empty-log | no-log | drill-while-open | no-display | not-regular | long-row |
-#         huge-log | out-of-memory | lost-x-server
+#   CASE: log | code-page-850 | empty-log | no-log | drill-while-open | no-display |
+#         not-regular | long-row | zero-width-row | huge-log | sparse-log | out-of-memory |
+#         lost-x-server
 # Every wait is bounded; screenshots are kept in ARTEFACT-DIR.
 set -euo pipefail
 
@@ -109,18 +111,31 @@ selected_band() { # SCREENSHOT BAND
         echo "$top $height"
 }
 
+# Presses keys, keeping them in pressed until a key's effect has been seen.
+pressed=''
+press() {
+    pressed+=" $*"
+    xdotool key --delay 20 "$@"
+}
+# A window that went away takes each shot 5 s to fail: the loops below look first.
+expect_viewer_running() {
+    kill -0 "$viewer_pid" 2>/dev/null || fail "the viewer ended after the keys$pressed"
+}
+
 # Presses the keys and shoots until two shots in a row agree, the first no longer the state
 # before the keys; the selected row's band is then kept as the picture of ROW.
 remember_row() { # ROW KEY...
     local row=$1 previous=''
     shift
     shoot "$work/before.png"
-    xdotool key --delay 20 "$@"
+    press "$@"
     for _ in $(seq 50); do
+        expect_viewer_running
         shoot "$work/shot.png"
         if ! same_picture "$work/before.png" "$work/shot.png" && [ -n "$previous" ] &&
             same_picture "$previous" "$work/shot.png"; then
             read -r band_top band_height < <(selected_band "$work/shot.png" "$work/row-$row.png")
+            pressed=''
             return 0
         fi
         previous=$work/previous.png
@@ -135,14 +150,15 @@ same_picture() { compare -metric AE "$1" "$2" null: 2>/dev/null; }
 # bottom, or anywhere (-). A key that changes nothing passes at once; the next one shows it.
 expect_row() { # KEY ROW PLACE
     local top height
-    xdotool key "$1"
+    press "$1"
     for _ in $(seq 50); do
+        expect_viewer_running
         shoot "$work/shot.png" && read -r top height < <(selected_band "$work/shot.png" "$work/band.png") &&
             same_picture "$work/band.png" "$work/row-$2.png" && case $3 in
             top) [ "$top" -eq "$row_zero_top" ] ;;
             bottom) [ $((top + height)) -ge $((466 - 2)) ] ;;
             *) true ;;
-            esac && return 0
+            esac && pressed='' && return 0
         sleep 0.1
     done
     fail "$1 did not select row $2 ($3)"
@@ -207,13 +223,24 @@ log)
     check_keys 62
     cp "$work/shot.png" "$artefacts/viewer-log-selected.png"
     # Escape does not close the window: the list still takes keys after it...
-    xdotool key Escape
+    press Escape
     expect_row End 62 bottom
-    kill -0 "$viewer_pid" || fail "Escape ended the viewer"
     # ...and a close request right after an Escape still ends the viewer.
-    xdotool key Escape
+    press Escape
     close_viewer
     [ "$(md5sum <"$work/tovu")" = "$before" ] || fail "the viewer changed the log"
+    ;;
+code-page-850)
+    # A name from a Win32 console, in code page 850, is drawn as the same name in UTF-8.
+    printf 'Name:..................%s\n' $'J\x81rgen Gr\x94\xe1e' 'Jürgen Größe' >"$work/tovu"
+    start_viewer
+    screenshot_until "$artefacts/viewer-code-page-850.png" shows_rows || fail "no rows"
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    remember_row 0 Tab Down
+    remember_row 1 Down
+    same_picture "$work/row-0.png" "$work/row-1.png" || fail "the names differ: $(
+        cp "$work/row-0.png" "$artefacts/viewer-code-page-850-row.png" && echo see "$artefacts")"
+    close_viewer
     ;;
 empty-log | no-log)
     [ "$case_name" = empty-log ] && : >"$work/tovu"
@@ -277,6 +304,15 @@ long-row)
         fail "the last long row is not drawn selected at the bottom"
     close_viewer
     ;;
+zero-width-row)
+    # A row of a million zero-width spaces takes no room, so no pixel width bounds it: only
+    # its first bytes are measured and drawn, and the rows around it show as usual.
+    { echo 'Erste Zeile' && yes $'\u200b' | head -n 1000000 | tr -d '\n' && echo &&
+        printf 'Zeile %d\n' $(seq 40); } >"$work/tovu"
+    start_viewer
+    screenshot_until "$artefacts/viewer-zero-width-row.png" shows_rows || fail "no rows"
+    close_viewer
+    ;;
 huge-log)
     # A log of a million million bytes, a line and then NUL bytes: endless empty rows. The
     # window is there before the fill, and a close request sent as it appears ends the viewer
@@ -292,6 +328,19 @@ huge-log)
     echo "the close request during the fill took effect after $took s, at $peak_mb MB"
     awk -v took="$took" 'BEGIN { exit !(took < 5) }' || fail "the close request took $took s"
     [ "$peak_mb" -lt 512 ] || fail "the fill went on to $peak_mb MB"
+    ;;
+sparse-log)
+    # The same log read to its end: the fill stops at the bound on the rows held, long before
+    # the memory the viewer is given runs out, and shows the rows read until then.
+    write_endless_log '\n' "$work/tovu"
+    start_viewer 1024
+    viewer=$(pgrep -P "$viewer_pid")
+    await_fill_end "$viewer" || fail "the fill did not end: $(head -c 3000 "$work/viewer.out")"
+    peak_mb=$(($(awk '/^VmHWM:/ { print $2 }' "/proc/$viewer/status") / 1024))
+    echo "the fill stopped at $peak_mb MB"
+    [ "$peak_mb" -lt 512 ] || fail "the fill went on to $peak_mb MB"
+    screenshot_until "$artefacts/viewer-sparse-log.png" shows_rows || fail "no rows"
+    close_viewer
     ;;
 out-of-memory)
     # With 64 MB (the viewer itself needs some 15), the fill stops where the memory ends and

@@ -1,8 +1,10 @@
 // The viewer's run over the fake window and the in-memory file layer: one row per line in
 // file order, the wait for the close request, the clean-up, and a window that fails.
+#include "log_line_reader.h"
 #include "log_line_reader_fake_file.h"
 #include "viewer.h"
 #include "viewer_fake_window.h"
+#include "viewer_window.h"
 
 #include <gtest/gtest.h>
 
@@ -162,5 +164,39 @@ TEST(Viewer, StopsTheFillWhenMemoryForMoreRowsRunsOut)
         EXPECT_EQ(fakeViewerWindow().rows, (Texts{drillLogRows[0], drillLogRows[1]}));
         EXPECT_EQ(fakeViewerWindow().calls,
                   (Texts{"create", "beginFill", "row", "endFill", "close", "destroy"}));
+    }
+}
+
+// At the bound on rows or on their bytes the fill stops as when memory runs out, and reads no
+// further: a line longer than the bound is not read to its end.
+TEST(Viewer, StopsTheFillAtTheBoundOnRowsHeld)
+{
+    struct Case {
+        std::string log;
+        RowBound bound;
+        Texts rows;
+        std::int32_t mostBytes; // read from the log
+    };
+    const Case cases[] = {
+        {"a\nb\nc\n", {2, 100}, {"a", "b"}, 4096},
+        {"aa\nbb\nc\n", {10, 4}, {"aa", "bb"}, 4096},
+        {"aa\nbb\nc\n", {10, 5}, {"aa", "bb", "c"}, 2 * 4096}, // and the look at its end
+        {"a\n" + std::string(1 << 20, 'x'), {10, 1000}, {"a"}, 128 * 1024},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.log.substr(0, 20));
+        fakeLogFiles() = {};
+        fakeLogFiles().files["tovu"] = c.log;
+        fakeViewerWindow() = {};
+        LogLineReader reader;
+        createViewerWindow();
+        reader.open("tovu");
+        EXPECT_FALSE(fillList(reader, c.bound));
+        destroyViewerWindow();
+        reader.close();
+        EXPECT_EQ(fakeViewerWindow().rows, c.rows);
+        EXPECT_EQ(fakeViewerWindow().misuses, 0);
+        const std::vector<std::int32_t>& reads = fakeLogFiles().readSizes;
+        EXPECT_LE(std::accumulate(reads.begin(), reads.end(), 0), c.mostBytes);
     }
 }

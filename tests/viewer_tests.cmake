@@ -71,8 +71,8 @@ if(TARGET drillview AND NOT WIN32)
     target_link_libraries(viewer_close_request PRIVATE X11::X11)
     # Under the sanitize build: the font library's caches are not the viewer's leaks.
     set(leak_suppressions ${CMAKE_CURRENT_SOURCE_DIR}/viewer_leak_suppressions.txt)
-    set(cases log empty-log no-log drill-while-open no-display not-regular long-row huge-log
-              lost-x-server)
+    set(cases log code-page-850 empty-log no-log drill-while-open no-display not-regular
+              long-row zero-width-row huge-log sparse-log lost-x-server)
     if(NOT DRILL_SANITIZE)
         # AddressSanitizer's operator new ends the process when memory runs out, never throws.
         list(APPEND cases out-of-memory)

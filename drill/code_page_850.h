@@ -1,11 +1,11 @@
-// Code page 850's upper half: letters with accents, box drawing, signs.
-#include "code_page_850.h"
+// Code page 850, the Western European code page of the Win32 console, as Unicode: a name typed
+// there reaches the log in it. Shared by the programs that show the log's names.
+#pragma once
 
 #include <array>
 
-namespace {
-
-constexpr std::array<char16_t, 128> upperHalf = {
+// Code page 850's upper half: letters with accents, box drawing, signs.
+inline constexpr std::array<char16_t, 128> codePage850UpperHalf = {
     0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, // 80
     0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5, // 88
     0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, // 90
@@ -24,9 +24,8 @@ constexpr std::array<char16_t, 128> upperHalf = {
     0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0, // F8
 };
 
-} // namespace
-
-char32_t codePage850(unsigned char byte)
+// The character of one byte; bytes below 128 are ASCII.
+inline char32_t codePage850(unsigned char byte)
 {
-    return byte < 0x80 ? byte : upperHalf[byte - 0x80];
+    return byte < 0x80 ? byte : codePage850UpperHalf[byte - 0x80];
 }
