@@ -85,6 +85,6 @@ void countSeries(ReportData& data)
     // A single log is in time order already, as the drill only ever appends to it.
     if (!std::ranges::is_sorted(data.series, inOrder))
         std::ranges::sort(data.series, inOrder);
-    const auto repeated = std::ranges::unique(data.series);
-    data.series.erase(repeated.begin(), repeated.end());
+    // The iterator form: clang 14 cannot build std::ranges::unique's result over a deque.
+    data.series.erase(std::unique(data.series.begin(), data.series.end()), data.series.end());
 }
