@@ -135,7 +135,8 @@ bool parseTimeText(std::string_view text, LogMoment& moment)
     if (month < 1 || year < 0 || day < 1 || day > daysInMonth(year, month) || hour < 0 ||
         hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 60)
         return false;
-    moment = daysFromCivil({year, month, day}) * secondsPerDay + hour * 3600 + minute * 60 + second;
+    moment = daysFromCivil({year, month, day}) * secondsPerDay + hour * std::int64_t{3600} +
+             minute * std::int64_t{60} + second;
     return true;
 }
 

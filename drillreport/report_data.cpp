@@ -12,7 +12,7 @@
 namespace {
 
 // Memory must not grow with a log's size, not even for a log of one endless line.
-constexpr std::size_t longestLine = 64 * 1024;
+constexpr std::size_t longestLine = std::size_t{64} * 1024;
 
 // The learner of a logged name, learned once per form of the name; -1 when not wanted.
 std::int32_t learnerOf(ReportData& data, const std::string& loggedName)
@@ -67,7 +67,7 @@ bool readLog(ReportData& data, const char* path)
             data.series.push_back({found.end, learner, found.exercises, found.errors,
                                    static_cast<std::int16_t>(found.limit),
                                    static_cast<std::int8_t>(found.kind),
-                                   static_cast<std::int8_t>(found.grade)});
+                                   static_cast<std::uint8_t>(found.grade)});
         }
     }
     endOfLog(scanner);

@@ -13,3 +13,5 @@ for preset in native clang sanitize win32; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
+# The clang build's compile database is the one clang-tidy reads.
+scripts/check-tidy.sh build/clang
