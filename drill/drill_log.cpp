@@ -9,18 +9,16 @@
 
 std::string formatTimeText(std::time_t moment)
 {
-    // English names by hand: the text must not follow the user's locale.
-    static constexpr std::array<const char*, 7> days = {"Sun", "Mon", "Tue", "Wed",
-                                                        "Thu", "Fri", "Sat"};
-    static constexpr std::array<const char*, 12> months = {
-        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    // English names from the log's format: the text must not follow the user's locale.
+    const auto name = [](std::string_view names, int index) { return names.substr(index * 3, 3); };
     const std::tm* local = std::localtime(&moment);
     if (local == nullptr || local->tm_year + 1900 < 1000 || local->tm_year + 1900 > 9999)
         return "Thu Jan 01 00:00:00 1970\n";
     char text[32];
-    std::snprintf(text, sizeof text, "%s %s %02d %02d:%02d:%02d %d\n", days[local->tm_wday % 7],
-                  months[local->tm_mon % 12], local->tm_mday, local->tm_hour, local->tm_min,
-                  local->tm_sec, local->tm_year + 1900);
+    std::snprintf(text, sizeof text, "%.3s %.3s %02d %02d:%02d:%02d %d\n",
+                  name(logFormat::dayNames, local->tm_wday % 7).data(),
+                  name(logFormat::monthNames, local->tm_mon % 12).data(), local->tm_mday,
+                  local->tm_hour, local->tm_min, local->tm_sec, local->tm_year + 1900);
     return text;
 }
 
@@ -42,21 +40,25 @@ std::string seriesRecord(std::string_view name, std::int32_t exerciseType, std::
                          std::int32_t grade, std::int32_t exercisesAnswered,
                          std::int32_t errorCount, std::string_view seriesEndTime)
 {
-    std::string record;
-    auto line = [&record](std::string_view label, std::string_view value) {
-        record += label;
-        record += value;
-        record += '\n';
+    using logFormat::SeriesLine;
+    std::array<std::string, logFormat::seriesLineCount> values;
+    const auto value = [&values](SeriesLine line) -> std::string& {
+        return values[static_cast<std::size_t>(line)];
     };
-    line(logFormat::nameLabel, name);
-    line(logFormat::typeLabel, std::to_string(exerciseType));
-    line(logFormat::limitLabel, std::to_string(numberLimit));
-    line(logFormat::gradeLabel, std::to_string(grade));
-    line(logFormat::exercisesLabel, std::to_string(exercisesAnswered));
-    line(logFormat::errorsLabel, std::to_string(errorCount));
-    record += logFormat::endLabel;
-    record += seriesEndTime; // the time text ends its own line
-    line(logFormat::seriesRule, "");
+    value(SeriesLine::Name) = name;
+    value(SeriesLine::Type) = std::to_string(exerciseType);
+    value(SeriesLine::Limit) = std::to_string(numberLimit);
+    value(SeriesLine::Grade) = std::to_string(grade);
+    value(SeriesLine::Exercises) = std::to_string(exercisesAnswered);
+    value(SeriesLine::Errors) = std::to_string(errorCount);
+    value(SeriesLine::End) = seriesEndTime;
+    std::string record;
+    for (std::size_t line = 0; line < logFormat::seriesLineCount; ++line) {
+        record += logFormat::seriesLabels[line];
+        record += values[line];
+        if (line != static_cast<std::size_t>(SeriesLine::End)) // the time text ends its line
+            record += '\n';
+    }
     return record;
 }
 

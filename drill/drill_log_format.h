@@ -2,6 +2,8 @@
 // viewer and the report, and stated here once for all three.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace logFormat {
@@ -20,5 +22,18 @@ inline constexpr std::string_view errorsLabel = "Fehler:..................";
 inline constexpr std::string_view endLabel = "Endzeit:................";
 inline constexpr std::string_view seriesRule =
     "---------------------------------------------------------------------------------------";
+
+// The series record's eight lines, in the order the drill writes them and the report reads
+// them: each line is its label and a value, the end time's text ending its own line, and the
+// rule closing the record.
+enum class SeriesLine : std::size_t { Name, Type, Limit, Grade, Exercises, Errors, End, Rule };
+inline constexpr std::size_t seriesLineCount = 8;
+inline constexpr std::array<std::string_view, seriesLineCount> seriesLabels = {
+    nameLabel, typeLabel, limitLabel, gradeLabel, exercisesLabel, errorsLabel, endLabel, seriesRule,
+};
+
+// The time text's English names, three letters each, Sunday and January first.
+inline constexpr std::string_view dayNames = "SunMonTueWedThuFriSat";
+inline constexpr std::string_view monthNames = "JanFebMarAprMayJunJulAugSepOctNovDec";
 
 } // namespace logFormat

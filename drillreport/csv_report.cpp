@@ -1,4 +1,5 @@
-// Fields quoted as RFC 4180 says, so that a German spreadsheet opens the file at a click.
+// Fields quoted as RFC 4180 says, so that a spreadsheet opens the file at a click whichever
+// separator it guesses.
 #include "csv_report.h"
 
 #include "drill_rules.h"
@@ -34,7 +35,8 @@ std::string csvField(std::string_view text)
     if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
         field += '\'';
     field += text;
-    if (field.find_first_of(";\"\r\n") == std::string::npos)
+    // A comma or a tab is quoted too: a spreadsheet may guess either as the separator.
+    if (field.find_first_of(";,\t\"\r\n") == std::string::npos)
         return field;
     std::string quoted = "\"";
     for (const char c : field) {

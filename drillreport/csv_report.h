@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-// A field as a spreadsheet must get it: quoted where it holds a semicolon, a quote or a line
-// end, and with a leading ' where it could start a formula.
+// A field as a spreadsheet must get it: quoted where it holds a semicolon, a comma, a tab, a
+// quote or a line end, and with a leading ' where it could start a formula.
 std::string csvField(std::string_view text);
 
 // The header and a line per series, in time order, handed to write a piece at a time, so that

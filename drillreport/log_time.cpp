@@ -1,6 +1,9 @@
 // The ctime form read into seconds, and the calendar that turns them back into dates.
 #include "log_time.h"
 
+#include "decimal_count.h"
+#include "drill_log_format.h"
+
 #include <array>
 #include <initializer_list>
 
@@ -64,8 +67,8 @@ constexpr std::array<std::uint32_t, count> packedNames(std::string_view names)
     return packedNames;
 }
 
-constexpr auto dayNames = packedNames<7>("SunMonTueWedThuFriSat");
-constexpr auto monthNames = packedNames<12>("JanFebMarAprMayJunJulAugSepOctNovDec");
+constexpr auto dayNames = packedNames<7>(logFormat::dayNames);
+constexpr auto monthNames = packedNames<12>(logFormat::monthNames);
 
 // The position of a three-letter name among the packed names, or -1.
 template <std::size_t count>
@@ -82,13 +85,8 @@ std::int32_t nameIndex(const std::array<std::uint32_t, count>& names, std::strin
 // Digits only, all of them; -1 otherwise.
 std::int32_t digitsValue(std::string_view text)
 {
-    std::int32_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    std::int32_t value = -1;
+    return parseCount(text, value) ? value : -1;
 }
 
 // A number written as exactly width digits, zero-padded; the calendar's values always fit.

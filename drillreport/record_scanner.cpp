@@ -2,32 +2,13 @@
 // order ends the record it was in, whose lines are left out, and is read afresh.
 #include "record_scanner.h"
 
+#include "decimal_count.h"
 #include "drill_log_format.h"
 #include "drill_rules.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
-
-constexpr std::int32_t seriesRecordLines = 8;
-
-// A whole number in plain decimal, as the drill writes it: digits only.
-bool parseCount(std::string_view text, std::int32_t& value)
-{
-    if (text.empty() || text.size() > 10)
-        return false;
-    std::int64_t parsed = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        parsed = parsed * 10 + (c - '0');
-    }
-    if (parsed > std::numeric_limits<std::int32_t>::max())
-        return false;
-    value = static_cast<std::int32_t>(parsed);
-    return true;
-}
 
 bool hasLabel(std::string_view line, std::string_view label)
 {
@@ -54,33 +35,41 @@ bool isSound(const ScannedSeries& series)
 // into the record, and a value that is not well-formed spoils the record.
 bool continuesRecord(RecordScanner& scanner, std::string_view line)
 {
+    using logFormat::SeriesLine;
+    const auto place = static_cast<SeriesLine>(scanner.linesRead);
+    const std::string_view label = logFormat::seriesLabels[static_cast<std::size_t>(place)];
+    if (place == SeriesLine::Rule)
+        return line == label;
+    if (!hasLabel(line, label))
+        return false;
+    const std::string_view text = line.substr(label.size());
     ScannedSeries& series = scanner.series;
-    const auto value = [&](std::string_view label, auto read) {
-        if (!hasLabel(line, label))
-            return false;
-        scanner.valuesValid = read(line.substr(label.size())) && scanner.valuesValid;
-        return true;
-    };
-    const auto count = [&](std::string_view label, std::int32_t& field) {
-        return value(label, [&field](std::string_view text) { return parseCount(text, field); });
-    };
-    switch (scanner.linesRead) {
-    case 1:
-        return count(logFormat::typeLabel, series.kind);
-    case 2:
-        return count(logFormat::limitLabel, series.limit);
-    case 3:
-        return count(logFormat::gradeLabel, series.grade);
-    case 4:
-        return count(logFormat::exercisesLabel, series.exercises);
-    case 5:
-        return count(logFormat::errorsLabel, series.errors);
-    case 6:
-        return value(logFormat::endLabel,
-                     [&series](std::string_view text) { return parseTimeText(text, series.end); });
-    default:
-        return line == logFormat::seriesRule;
+    bool valid = false;
+    switch (place) {
+    case SeriesLine::Type:
+        valid = parseCount(text, series.kind);
+        break;
+    case SeriesLine::Limit:
+        valid = parseCount(text, series.limit);
+        break;
+    case SeriesLine::Grade:
+        valid = parseCount(text, series.grade);
+        break;
+    case SeriesLine::Exercises:
+        valid = parseCount(text, series.exercises);
+        break;
+    case SeriesLine::Errors:
+        valid = parseCount(text, series.errors);
+        break;
+    case SeriesLine::End:
+        valid = parseTimeText(text, series.end);
+        break;
+    case SeriesLine::Name: // read where the record opens
+    case SeriesLine::Rule:
+        break;
     }
+    scanner.valuesValid = valid && scanner.valuesValid;
+    return true;
 }
 
 } // namespace
@@ -89,7 +78,7 @@ bool scanLine(RecordScanner& scanner, std::string_view line)
 {
     if (scanner.linesRead > 0) {
         if (continuesRecord(scanner, line)) {
-            if (++scanner.linesRead < seriesRecordLines)
+            if (++scanner.linesRead < static_cast<std::int32_t>(logFormat::seriesLineCount))
                 return false;
             scanner.linesRead = 0;
             if (scanner.valuesValid && isSound(scanner.series))

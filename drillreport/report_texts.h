@@ -6,7 +6,6 @@
 
 namespace reportTexts {
 
-inline constexpr std::string_view programName = "drillreport";
 inline constexpr std::string_view messagePrefix = "drillreport: ";
 
 // The usage; the default log's name is put in where usageDefaultLog ends.

@@ -192,7 +192,6 @@ Chart progressChart(const ReportData& data, std::int32_t learner)
 {
     Chart chart;
     const std::vector<ChartPoint> points = chartPoints(data, learner, chart.daysPerPoint);
-    chart.points = static_cast<std::int64_t>(points.size());
     if (points.empty())
         return chart;
     const LogMoment first = points.front().at;

@@ -12,7 +12,6 @@ inline constexpr std::int64_t chartPointsAtMost = 300;
 struct Chart {
     std::string svg;
     std::int64_t daysPerPoint = 0; // 0: a point per series
-    std::int64_t points = 0;
 };
 
 // The chart of one learner's series; series must be counted (countSeries).

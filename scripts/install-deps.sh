@@ -21,6 +21,7 @@ if [ "${1:-all}" = all ]; then
         desktop-file-utils libglib2.0-bin              # desktop entries: checked, launched
         chromium fonts-dejavu-core                     # drillreport's page, drawn headless
         python3 python3-html5lib                       # and read by a strict HTML parser
+        libreoffice-calc-nogui gnumeric                # drillreport's CSV, opened
     )
 fi
 

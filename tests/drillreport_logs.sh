@@ -22,6 +22,7 @@ write_class_logs() {
     {
         start_records 'Mon Dec 07 07:55:00 2026'
         series_record 'Anna;Lena' 1 10 3 3 1 'Mon Dec 07 08:00:00 2026'
+        series_record 'Müller, Lena' 1 10 2 6 1 'Mon Dec 07 08:01:00 2026'
         series_record 'Max "Mäxchen" Muster' 2 25 1 10 0 'Mon Dec 07 08:05:00 2026'
         series_record '=HYPERLINK("http://x")' 3 100 4 2 1 'Mon Dec 07 08:10:00 2026'
         series_record 'Jürgen' 6 10000 2 20 1 'Tue Dec  8 09:00:00 2026'
@@ -42,6 +43,7 @@ class_csv() {
     printf '\xef\xbb\xbfName;Endzeit;Art;Schwierigkeit;Aufgaben;Fehler;Fehlerquote;Note\r\n'
     printf '%s\r\n' \
         '"Anna;Lena";2026-12-07 08:00:00;Addition;10;3;1;33;3' \
+        '"Müller, Lena";2026-12-07 08:01:00;Addition;10;6;1;16;2' \
         '"Max ""Mäxchen"" Muster";2026-12-07 08:05:00;Subtraktion;25;10;0;0;1' \
         "\"'=HYPERLINK(\"\"http://x\"\")\";2026-12-07 08:10:00;Multiplikation;100;2;1;50;4" \
         'Jürgen;2026-12-08 09:00:00;Quadratwurzeln;10000;20;1;5;2' \

@@ -30,6 +30,17 @@ else()
     message(STATUS "chromium or /usr/bin/python3 not found: drillreport's page is not checked")
 endif()
 
+# The CSV as two spreadsheet programs from Debian's archive read it.
+find_program(DRILL_SOFFICE soffice)
+find_program(DRILL_SSCONVERT ssconvert)
+if(DRILL_SOFFICE AND DRILL_SSCONVERT AND EXISTS /usr/bin/python3)
+    add_test(NAME drillreport_spreadsheets
+             COMMAND timeout 600 bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_spreadsheet_test.sh
+                     $<TARGET_FILE:drillreport> ${CMAKE_CURRENT_BINARY_DIR}/drillreport_spreadsheets)
+else()
+    message(STATUS "soffice or ssconvert not found: drillreport's CSV is not opened in them")
+endif()
+
 # The benchmark's baseline, the line reader alone; the test only runs the benchmark on a small
 # log, outside the default run (ctest --preset benchmark). Measure with the script's defaults.
 add_executable(drillreport_read_lines drillreport_read_lines.cpp)
