@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view lineEnd = "\r\n";
-constexpr std::size_t pieceSize = 64 * 1024;
+constexpr std::size_t pieceSize = std::size_t{64} * 1024;
 
 // The numbers after the kind, each after a semicolon.
 void appendNumbers(std::string& line, std::initializer_list<std::int64_t> values)

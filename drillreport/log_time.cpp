@@ -134,7 +134,8 @@ bool parseTimeText(std::string_view text, LogMoment& moment)
         hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 60)
         return false;
     const LogMoment read =
-        daysFromCivil({year, month, day}) * secondsPerDay + hour * 3600 + minute * 60 + second;
+        daysFromCivil({year, month, day}) * secondsPerDay + hour * std::int64_t{3600} +
+        minute * std::int64_t{60} + second;
     // The leap second at the end of 9999 falls into a year the dates cannot write in four digits.
     if (read >= daysFromCivil({10000, 1, 1}) * secondsPerDay)
         return false;

@@ -12,7 +12,7 @@
 namespace {
 
 // Memory must not grow with a log's size, not even for a log of one endless line.
-constexpr std::size_t longestLine = 64 * 1024;
+constexpr std::size_t longestLine = std::size_t{64} * 1024;
 
 // The learner of a logged name; -1 when not wanted. A logged name that equals a name as shown
 // is valid UTF-8 without control characters, so it is that name: only other forms are decoded.
@@ -66,7 +66,7 @@ bool readLog(ReportData& data, const char* path)
             data.series.push_back({found.end, learner, found.exercises, found.errors,
                                    static_cast<std::int16_t>(found.limit),
                                    static_cast<std::int8_t>(found.kind),
-                                   static_cast<std::int8_t>(found.grade)});
+                                   static_cast<std::uint8_t>(found.grade)});
         }
     }
     endOfLog(scanner);

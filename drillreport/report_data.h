@@ -18,7 +18,7 @@ struct SeriesEntry {
     std::int32_t errors = 0;
     std::int16_t limit = 0;
     std::int8_t kind = 0;
-    std::int8_t grade = 0;
+    std::uint8_t grade = 0; // 1 to 6
 
     bool operator==(const SeriesEntry&) const = default;
 };

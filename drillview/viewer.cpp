@@ -20,7 +20,7 @@ constexpr auto eventInterval = std::chrono::milliseconds(20);
 // The clock is read once per this many bytes of the log, a row counting as at least
 // rowWeight: reading it for every short row would cost as much as the row. A long line is
 // read in pieces of the same size, so it cannot hold the events up either.
-constexpr std::size_t bytesPerLook = 64 * 1024;
+constexpr std::size_t bytesPerLook = std::size_t{64} * 1024;
 constexpr std::size_t rowWeight = 1024;
 
 // The fill proper; its line, which may be most of the memory there is, is gone when it returns.

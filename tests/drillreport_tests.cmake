@@ -1,9 +1,5 @@
 # drillreport's tests: its core over real files (on every platform, under Wine in the cross
 # build), the program end to end, its page in a real browser, and its benchmark.
-if(NOT TARGET drillreport)
-    return() # built with the viewer's line reader (DRILL_BUILD_VIEWER)
-endif()
-
 add_executable(drillreport_tests report_output_test.cpp report_records_test.cpp)
 target_link_libraries(drillreport_tests PRIVATE drillreport_core test_support)
 drill_add_unit_tests(drillreport_tests)

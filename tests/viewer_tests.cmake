@@ -1,9 +1,5 @@
 # The viewer's tests: the reader and the viewer's run over fakes (on every platform), the file
 # layer on real files, the reader's fuzz target and benchmark, and drillview itself under Xvfb.
-if(NOT TARGET drillview_core)
-    return() # the viewer is not built (DRILL_BUILD_VIEWER=OFF)
-endif()
-
 add_executable(viewer_tests
     log_line_reader_fake_file.cpp
     log_line_reader_test.cpp

@@ -29,10 +29,7 @@ add_test(NAME win32_drill_resources
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_drill_resources.sh $<TARGET_FILE:drill>
                  ${PROJECT_SOURCE_DIR}/drill/drill.ico)
 
-# The committed icon must be what the committed generator draws.
-add_executable(drill_icon_generator ${PROJECT_SOURCE_DIR}/tools/drill_icon.cpp
-                                    ${PROJECT_SOURCE_DIR}/tools/ico_file.cpp)
-target_link_libraries(drill_icon_generator PRIVATE drillview_core) # the icon sampling
+# The committed icon must be what the committed generator (tools/) draws.
 add_test(NAME win32_drill_icon_generate COMMAND drill_icon_generator drill_generated.ico)
 add_test(NAME win32_drill_icon_current
          COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico
@@ -47,9 +44,6 @@ if(TARGET drillview)
              COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_resources.sh
                      $<TARGET_FILE:drillview> ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
 
-    add_executable(drillview_icon_generator ${PROJECT_SOURCE_DIR}/tools/drillview_icon.cpp
-                                            ${PROJECT_SOURCE_DIR}/tools/ico_file.cpp)
-    target_link_libraries(drillview_icon_generator PRIVATE drillview_core)
     add_test(NAME win32_viewer_icon_generate
              COMMAND drillview_icon_generator drillview_generated.ico)
     add_test(NAME win32_viewer_icon_current
