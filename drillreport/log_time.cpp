@@ -133,9 +133,8 @@ bool parseTimeText(std::string_view text, LogMoment& moment)
     if (month < 1 || year < 0 || day < 1 || day > daysInMonth(year, month) || hour < 0 ||
         hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 60)
         return false;
-    const LogMoment read =
-        daysFromCivil({year, month, day}) * secondsPerDay + hour * std::int64_t{3600} +
-        minute * std::int64_t{60} + second;
+    const LogMoment read = daysFromCivil({year, month, day}) * secondsPerDay +
+                           hour * std::int64_t{3600} + minute * std::int64_t{60} + second;
     // The leap second at the end of 9999 falls into a year the dates cannot write in four digits.
     if (read >= daysFromCivil({10000, 1, 1}) * secondsPerDay)
         return false;
