@@ -10,7 +10,9 @@
 std::string formatTimeText(std::time_t moment)
 {
     // English names from the log's format: the text must not follow the user's locale.
-    const auto name = [](std::string_view names, int index) { return names.substr(index * 3, 3); };
+    const auto name = [](std::string_view names, int index) {
+        return names.substr(static_cast<std::size_t>(index) * 3, 3);
+    };
     const std::tm* local = std::localtime(&moment);
     if (local == nullptr || local->tm_year + 1900 < 1000 || local->tm_year + 1900 > 9999)
         return "Thu Jan 01 00:00:00 1970\n";
