@@ -19,13 +19,13 @@ Trend trendOf(const Figures& earlier, const Figures& later)
 {
     if (earlier.series + later.series < trendSeriesAtLeast || earlier.exercises == 0 ||
         later.exercises == 0)
-        return Trend::none;
+        return Trend::None;
     const double change =
         100.0 * static_cast<double>(later.errors) / static_cast<double>(later.exercises) -
         100.0 * static_cast<double>(earlier.errors) / static_cast<double>(earlier.exercises);
     if (change < -trendSameWithin)
-        return Trend::better;
-    return change > trendSameWithin ? Trend::worse : Trend::same;
+        return Trend::Better;
+    return change > trendSameWithin ? Trend::Worse : Trend::Same;
 }
 
 std::vector<OverviewRow> classOverview(const ReportData& data,

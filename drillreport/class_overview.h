@@ -15,11 +15,11 @@ inline constexpr std::size_t sparklinePointsAtMost = 30;
 inline constexpr std::int64_t trendSeriesAtLeast = 4;
 inline constexpr std::int32_t trendSameWithin = 2;
 
-enum class Trend { none, better, same, worse };
+enum class Trend { None, Better, Same, Worse };
 
 struct OverviewRow {
     std::vector<std::int32_t> lastPercentages; // of the last series, the oldest first
-    Trend trend = Trend::none;
+    Trend trend = Trend::None;
 };
 
 // The earlier half is the first series up to the middle, the later half the series after it; a

@@ -186,7 +186,7 @@ void appendOverview(std::string& page, const ReportData& data,
         const auto trend = static_cast<std::size_t>(rows[i].trend);
         cell = "<span class=\"arrow\" aria-hidden=\"true\">";
         cell += reportTexts::trendArrows[trend];
-        cell += rows[i].trend == Trend::none ? "</span> <span class=\"sr\">" : "</span> <span>";
+        cell += rows[i].trend == Trend::None ? "</span> <span class=\"sr\">" : "</span> <span>";
         appendEscaped(cell, texts[5]);
         cell += "</span>";
         appendCell(page, false, true, cell);

@@ -11,5 +11,5 @@ int wmain(int argc, wchar_t** argv)
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.push_back(utf8FromUtf16(argv[i]));
-    return runReport(arguments);
+    return runDrillReport(arguments);
 }

@@ -86,7 +86,7 @@ bool scanLine(RecordScanner& scanner, std::string_view line)
             ++scanner.recordsLeftOut;
             return false;
         }
-        endOfLog(scanner);
+        leaveOutOpenRecord(scanner);
     }
     if (hasLabel(line, logFormat::nameLabel)) {
         scanner.series.loggedName.assign(line.substr(logFormat::nameLabel.size()));
@@ -100,7 +100,7 @@ bool scanLine(RecordScanner& scanner, std::string_view line)
     return false;
 }
 
-void endOfLog(RecordScanner& scanner)
+void leaveOutOpenRecord(RecordScanner& scanner)
 {
     scanner.linesLeftOut += scanner.linesRead;
     scanner.linesRead = 0;

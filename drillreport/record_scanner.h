@@ -30,5 +30,6 @@ struct RecordScanner {
 // scanner.series; start and name-entry records are passed over.
 bool scanLine(RecordScanner& scanner, std::string_view line);
 
-// At the end of a log: the lines of a record still open are left out.
-void endOfLog(RecordScanner& scanner);
+// The lines of a record still open are left out: at the end of a log, or where a line breaks
+// the record's order.
+void leaveOutOpenRecord(RecordScanner& scanner);

@@ -69,7 +69,7 @@ bool readLog(ReportData& data, const char* path)
                                    static_cast<std::uint8_t>(found.grade)});
         }
     }
-    endOfLog(scanner);
+    leaveOutOpenRecord(scanner);
     data.linesLeftOut += scanner.linesLeftOut;
     data.recordsLeftOut += scanner.recordsLeftOut;
     ++data.logsRead;

@@ -20,22 +20,22 @@ OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOpt
             continue;
         }
         if (argument == "--help")
-            return OptionsOutcome::help;
+            return OptionsOutcome::Help;
         const bool isDate = argument == "--von" || argument == "--bis";
         const bool takesValue = argument == "--html" || argument == "--name" || isDate;
         if (argument != "--csv" && !takesValue) {
             problem = std::string(reportTexts::unknownOption) + argument;
-            return OptionsOutcome::wrong;
+            return OptionsOutcome::Wrong;
         }
         if (takesValue && i + 1 == arguments.size()) {
             problem = std::string(reportTexts::missingValue) + argument;
-            return OptionsOutcome::wrong;
+            return OptionsOutcome::Wrong;
         }
         if (isDate) {
             LogMoment dayStart = 0;
             if (!parseGermanDate(arguments[++i], dayStart)) {
                 problem = std::string(reportTexts::invalidDate) + argument + ": " + arguments[i];
-                return OptionsOutcome::wrong;
+                return OptionsOutcome::Wrong;
             }
             (argument == "--von" ? options.from : options.until) =
                 argument == "--von" ? dayStart : dayStart + secondsPerDay - 1;
@@ -46,19 +46,19 @@ OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOpt
             options.name = arguments[++i];
             continue;
         }
-        const ReportForm form = argument == "--csv" ? ReportForm::csv : ReportForm::html;
+        const ReportForm form = argument == "--csv" ? ReportForm::Csv : ReportForm::Html;
         if (formGiven && form != options.form) {
             problem = reportTexts::csvOrHtml;
-            return OptionsOutcome::wrong;
+            return OptionsOutcome::Wrong;
         }
         formGiven = true;
         options.form = form;
-        if (form == ReportForm::html)
+        if (form == ReportForm::Html)
             options.pagePath = arguments[++i];
     }
     if (options.from > options.until) {
         problem = reportTexts::fromAfterUntil;
-        return OptionsOutcome::wrong;
+        return OptionsOutcome::Wrong;
     }
-    return OptionsOutcome::run;
+    return OptionsOutcome::Run;
 }

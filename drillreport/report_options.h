@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-enum class ReportForm { text, csv, html };
+enum class ReportForm { Text, Csv, Html };
 
 struct ReportOptions {
-    ReportForm form = ReportForm::text;
+    ReportForm form = ReportForm::Text;
     std::string pagePath; // with --html
     bool nameGiven = false;
     std::string name;                // with --name, as given
@@ -19,7 +19,7 @@ struct ReportOptions {
     std::vector<std::string> logs;
 };
 
-enum class OptionsOutcome { run, help, wrong };
+enum class OptionsOutcome { Run, Help, Wrong };
 
 // Reads the arguments after the program's name. When they are wrong, problem says why.
 OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOptions& options,

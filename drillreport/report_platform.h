@@ -11,7 +11,7 @@
 bool writeStandardOutput(std::string_view utf8);
 bool writeStandardError(std::string_view utf8);
 
-enum class ReplaceOutcome { replaced, notAFile, failed };
+enum class ReplaceOutcome { Replaced, NotAFile, Failed };
 
 // Writes the file whole or not at all: a new file beside it, with the old one's permissions,
 // then renamed over it. Only a regular file or a missing name is replaced, and a link to a

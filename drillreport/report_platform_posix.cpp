@@ -35,18 +35,18 @@ ReplaceOutcome findTarget(const std::string& path, std::string& target, struct s
     target = path;
     exists = ::lstat(path.c_str(), &status) == 0;
     if (!exists)
-        return errno == ENOENT ? ReplaceOutcome::replaced : ReplaceOutcome::failed;
+        return errno == ENOENT ? ReplaceOutcome::Replaced : ReplaceOutcome::Failed;
     if (S_ISLNK(status.st_mode)) {
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (resolved == nullptr)
-            return errno == ENOENT || errno == ELOOP ? ReplaceOutcome::notAFile
-                                                     : ReplaceOutcome::failed;
+            return errno == ENOENT || errno == ELOOP ? ReplaceOutcome::NotAFile
+                                                     : ReplaceOutcome::Failed;
         target = resolved;
         std::free(resolved);
         if (::lstat(target.c_str(), &status) != 0)
-            return ReplaceOutcome::failed;
+            return ReplaceOutcome::Failed;
     }
-    return S_ISREG(status.st_mode) ? ReplaceOutcome::replaced : ReplaceOutcome::notAFile;
+    return S_ISREG(status.st_mode) ? ReplaceOutcome::Replaced : ReplaceOutcome::NotAFile;
 }
 
 // A new file in the target's folder, so that the rename stays on one file system, under a
@@ -90,19 +90,19 @@ ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
     struct stat old {};
     bool exists = false;
     const ReplaceOutcome found = findTarget(path, target, old, exists);
-    if (found != ReplaceOutcome::replaced)
+    if (found != ReplaceOutcome::Replaced)
         return found;
     std::string temporary;
     const int file = createBeside(target, temporary);
     if (file < 0)
-        return ReplaceOutcome::failed;
+        return ReplaceOutcome::Failed;
     const bool written =
         takePermissions(file, old, exists) && writeAll(file, bytes) && ::fsync(file) == 0;
     if (::close(file) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
-        return ReplaceOutcome::failed;
+        return ReplaceOutcome::Failed;
     }
-    return ReplaceOutcome::replaced;
+    return ReplaceOutcome::Replaced;
 }
 
 bool isSameFile(const std::string& first, const std::string& second)

@@ -80,10 +80,10 @@ ReplaceOutcome findTarget(const std::string& path, std::string& target, DWORD& a
     const HANDLE file = openToLookAt(path);
     if (file == INVALID_HANDLE_VALUE) {
         if (GetLastError() != ERROR_FILE_NOT_FOUND)
-            return ReplaceOutcome::failed;
+            return ReplaceOutcome::Failed;
         return GetFileAttributesW(utf16FromUtf8(path).c_str()) == INVALID_FILE_ATTRIBUTES
-                   ? ReplaceOutcome::replaced
-                   : ReplaceOutcome::notAFile;
+                   ? ReplaceOutcome::Replaced
+                   : ReplaceOutcome::NotAFile;
     }
     BY_HANDLE_FILE_INFORMATION information{};
     wchar_t finalPath[32768];
@@ -94,12 +94,12 @@ ReplaceOutcome findTarget(const std::string& path, std::string& target, DWORD& a
         regular ? GetFinalPathNameByHandleW(file, finalPath, std::size(finalPath), 0) : 0;
     CloseHandle(file);
     if (!regular)
-        return ReplaceOutcome::notAFile;
+        return ReplaceOutcome::NotAFile;
     if (length == 0 || length >= std::size(finalPath))
-        return ReplaceOutcome::failed;
+        return ReplaceOutcome::Failed;
     target = utf8FromUtf16({finalPath, length});
     attributes = information.dwFileAttributes;
-    return ReplaceOutcome::replaced;
+    return ReplaceOutcome::Replaced;
 }
 
 // A new file in the target's folder, so that the move stays on one volume, under a short name
@@ -163,18 +163,18 @@ ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
     std::string target;
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
     const ReplaceOutcome found = findTarget(path, target, attributes);
-    if (found != ReplaceOutcome::replaced)
+    if (found != ReplaceOutcome::Replaced)
         return found;
     std::string temporary;
     const HANDLE file = createBeside(target, temporary);
     if (file == INVALID_HANDLE_VALUE)
-        return ReplaceOutcome::failed;
+        return ReplaceOutcome::Failed;
     const bool written = writeAll(file, bytes) && FlushFileBuffers(file);
     if (!CloseHandle(file) || !written || !moveOver(temporary, target, attributes)) {
         DeleteFileW(utf16FromUtf8(temporary).c_str());
-        return ReplaceOutcome::failed;
+        return ReplaceOutcome::Failed;
     }
-    return ReplaceOutcome::replaced;
+    return ReplaceOutcome::Replaced;
 }
 
 // One file has one volume serial number and one file index, under every name and link.

@@ -56,7 +56,7 @@ bool pageIsALog(const std::string& page, const std::vector<std::string>& logs)
 // Why the page is not there, after its name.
 std::string_view notReplacedWhy(ReplaceOutcome outcome)
 {
-    return outcome == ReplaceOutcome::notAFile ? reportTexts::pageNotAFile
+    return outcome == ReplaceOutcome::NotAFile ? reportTexts::pageNotAFile
                                                : reportTexts::cannotWrite;
 }
 
@@ -106,7 +106,7 @@ int showPageHere()
         return waitedFor(exitUsage);
     }
     const ReplaceOutcome outcome = replaceFile(page, htmlPage(data));
-    if (outcome != ReplaceOutcome::replaced) {
+    if (outcome != ReplaceOutcome::Replaced) {
         writeMessage(page + std::string(notReplacedWhy(outcome)));
         return waitedFor(exitUnreadable);
     }
@@ -120,7 +120,7 @@ int showPageHere()
 
 } // namespace
 
-int runReport(const std::vector<std::string>& arguments)
+int runDrillReport(const std::vector<std::string>& arguments)
 {
     if (arguments.empty() && startedAlone())
         return showPageHere();
@@ -128,18 +128,18 @@ int runReport(const std::vector<std::string>& arguments)
     ReportOptions options;
     std::string problem;
     switch (parseOptions(arguments, options, problem)) {
-    case OptionsOutcome::help:
+    case OptionsOutcome::Help:
         return writeStandardOutput(usage()) ? exitDone : exitUnreadable;
-    case OptionsOutcome::wrong:
+    case OptionsOutcome::Wrong:
         writeMessage(problem);
         (void)writeStandardError(usage());
         return exitUsage;
-    case OptionsOutcome::run:
+    case OptionsOutcome::Run:
         break;
     }
     if (options.logs.empty())
         options.logs.emplace_back(logFormat::fileName);
-    if (options.form == ReportForm::html && pageIsALog(options.pagePath, options.logs)) {
+    if (options.form == ReportForm::Html && pageIsALog(options.pagePath, options.logs)) {
         writeMessage(options.pagePath + std::string(reportTexts::pageIsALog));
         return exitUsage;
     }
@@ -151,18 +151,18 @@ int runReport(const std::vector<std::string>& arguments)
     data.until = options.until;
     const int exitCode = readLogs(data, options.logs) ? exitDone : exitUnreadable;
 
-    if (options.form == ReportForm::html) {
+    if (options.form == ReportForm::Html) {
         const ReplaceOutcome outcome = replaceFile(options.pagePath, htmlPage(data));
-        if (outcome != ReplaceOutcome::replaced) {
+        if (outcome != ReplaceOutcome::Replaced) {
             writeMessage(options.pagePath + std::string(notReplacedWhy(outcome)));
             return exitUnreadable;
         }
         return exitCode;
     }
     // A spreadsheet's file stays one: that there are no series is said beside it.
-    if (options.form == ReportForm::csv && data.series.empty())
+    if (options.form == ReportForm::Csv && data.series.empty())
         writeMessage(reportTexts::noSeries);
-    const bool written = options.form == ReportForm::csv
+    const bool written = options.form == ReportForm::Csv
                              ? writeCsvReport(data, writeStandardOutput)
                              : writeTextReport(data, writeStandardOutput);
     if (!written) {

@@ -9,4 +9,4 @@ inline constexpr int exitUnreadable = 1; // a log could not be read, or an outpu
 inline constexpr int exitUsage = 2;
 
 // The arguments after the program's name.
-int runReport(const std::vector<std::string>& arguments);
+int runDrillReport(const std::vector<std::string>& arguments);

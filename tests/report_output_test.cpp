@@ -190,72 +190,72 @@ TEST(ReportOptions, AreReadAsTheUsageSays)
         LogMoment until = latestMoment;
     };
     const Case cases[] = {
-        {{}, OptionsOutcome::run, ReportForm::text, "", nullptr, {}},
-        {{"a", "--csv", "b"}, OptionsOutcome::run, ReportForm::csv, "", nullptr, {"a", "b"}},
+        {{}, OptionsOutcome::Run, ReportForm::Text, "", nullptr, {}},
+        {{"a", "--csv", "b"}, OptionsOutcome::Run, ReportForm::Csv, "", nullptr, {"a", "b"}},
         {{"--html", "p.html", "--name", "Jo", "a"},
-         OptionsOutcome::run,
-         ReportForm::html,
+         OptionsOutcome::Run,
+         ReportForm::Html,
          "p.html",
          "Jo",
          {"a"}},
         {{"--csv", "--csv", "-", "--", "--csv"},
-         OptionsOutcome::run,
-         ReportForm::csv,
+         OptionsOutcome::Run,
+         ReportForm::Csv,
          "",
          nullptr,
          {"-", "--csv"}},
-        {{"a", "--help", "--bogus"}, OptionsOutcome::help, ReportForm::text, "", nullptr, {"a"}},
-        {{"--bogus", "--help"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"-c"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--html"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--name"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--csv", "--html", "p"}, OptionsOutcome::wrong, ReportForm::csv, "", nullptr, {}},
+        {{"a", "--help", "--bogus"}, OptionsOutcome::Help, ReportForm::Text, "", nullptr, {"a"}},
+        {{"--bogus", "--help"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"-c"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--html"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--name"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--csv", "--html", "p"}, OptionsOutcome::Wrong, ReportForm::Csv, "", nullptr, {}},
         // From the first second of --von's day to the last of --bis's; single digits too.
         {{"--von", "01.09.2026", "--bis", "31.12.2026"},
-         OptionsOutcome::run,
-         ReportForm::text,
+         OptionsOutcome::Run,
+         ReportForm::Text,
          "",
          nullptr,
          {},
          1788220800,
          1798761599},
         {{"--von", "29.2.2024"},
-         OptionsOutcome::run,
-         ReportForm::text,
+         OptionsOutcome::Run,
+         ReportForm::Text,
          "",
          nullptr,
          {},
          1709164800},
         {{"--von", "1.1.2026", "--bis", "31.12.2025"},
-         OptionsOutcome::wrong,
-         ReportForm::text,
+         OptionsOutcome::Wrong,
+         ReportForm::Text,
          "",
          nullptr,
          {},
          1767225600},
-        {{"--bis", "31.02.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--bis", "29.02.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--von", "00.01.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--von", "01.13.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--von", "01.01.26"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--von", "001.01.2026"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--von", "1.1.2026."}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--von", "2026-01-01"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--von", ""}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
-        {{"--bis"}, OptionsOutcome::wrong, ReportForm::text, "", nullptr, {}},
+        {{"--bis", "31.02.2026"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--bis", "29.02.2026"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--von", "00.01.2026"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--von", "01.13.2026"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--von", "01.01.26"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--von", "001.01.2026"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--von", "1.1.2026."}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--von", "2026-01-01"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--von", ""}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
+        {{"--bis"}, OptionsOutcome::Wrong, ReportForm::Text, "", nullptr, {}},
     };
     for (const Case& c : cases) {
         ReportOptions options;
         std::string problem;
         const std::string what = ::testing::PrintToString(c.arguments);
         ASSERT_EQ(parseOptions(c.arguments, options, problem), c.outcome) << what;
-        EXPECT_EQ(problem.empty(), c.outcome != OptionsOutcome::wrong) << what;
+        EXPECT_EQ(problem.empty(), c.outcome != OptionsOutcome::Wrong) << what;
         EXPECT_EQ(options.form, c.form) << what;
         EXPECT_EQ(options.pagePath, c.page) << what;
         EXPECT_EQ(options.nameGiven, c.name != nullptr) << what;
         EXPECT_EQ(options.name, c.name != nullptr ? c.name : "") << what;
         EXPECT_EQ(options.logs, c.logs) << what;
-        if (c.outcome == OptionsOutcome::run) {
+        if (c.outcome == OptionsOutcome::Run) {
             EXPECT_EQ(options.from, c.from) << what;
             EXPECT_EQ(options.until, c.until) << what;
         }
