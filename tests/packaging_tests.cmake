@@ -44,6 +44,8 @@ elseif(CMAKE_CROSSCOMPILING)
     # Wine's prefix is set up once for all the Win32 tests (win32_tests.cmake).
     set_tests_properties(packaging_zip PROPERTIES TIMEOUT 600
                          ENVIRONMENT "${DRILL_WINE_ENVIRONMENT}" FIXTURES_REQUIRED wine_prefix)
+    set_property(TEST packaging_zip APPEND PROPERTY ENVIRONMENT DRILL_VERSION=${DRILL_VERSION}
+                 DRILLVIEW_VERSION=${DRILLVIEW_VERSION} DRILLREPORT_VERSION=${DRILLREPORT_VERSION})
     # The installer, made as the msi target makes it, runs in a Wine prefix of its own.
     add_test(NAME packaging_msi
              COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging_msi.sh ${DRILL_MSI_BUILD} --

@@ -5,7 +5,7 @@
 # input from a pipe.
 # Usage: packaging_zip.sh CPACK_CONFIG VERSION WORK_DIRECTORY PROGRAM...
 #   PROGRAM: the programs the .zip must hold (drill, drillview, drillreport)
-# (WINEPREFIX and Wine's quiet settings come from CTest.)
+# (WINEPREFIX, Wine's quiet settings and the programs' versions come from CTest.)
 set -euo pipefail
 config=$1 version=$2 work=$3
 shift 3
@@ -15,7 +15,9 @@ export LC_ALL=C # bytes are bytes for grep
 source "$(dirname "${BASH_SOURCE[0]}")/win32_resources.sh"
 keep_going=0 # unlike the resource tests, this one ends at its first failure
 license=$(dirname "${BASH_SOURCE[0]}")/../LICENSE
-declare -A versions=([drill]=1.5.0.0 [drillview]=1.1.0.0 [drillreport]=1.0.0.0)
+# Each program's own version, from CMake.
+declare -A versions=([drill]=${DRILL_VERSION:?} [drillview]=${DRILLVIEW_VERSION:?}
+    [drillreport]=${DRILLREPORT_VERSION:?})
 notice='Copyright (C) 2026 The drill developers, MIT License'
 
 rm -rf "$work"
