@@ -79,7 +79,7 @@ EOF
     chmod +x "$tools/notify-send"
     mv "$home/lernfortschritt.html" "$home/old.html"
     mkdir "$home/lernfortschritt.html"
-    for case in "lernfortschritt.html kann nicht geschrieben werden.|$home" \
+    for case in "lernfortschritt.html ist keine gewöhnliche Datei|$home" \
         "Dein persönlicher Ordner (HOME) ist nicht zu finden.|" \
         "Dein persönlicher Ordner (HOME) ist nicht zu finden.|$home/old.html"; do
         rm -f "$work/browser.args" "$work/note.args"
