@@ -16,7 +16,7 @@ std::string formatTimeText(std::time_t moment)
     const std::tm* local = std::localtime(&moment);
     if (local == nullptr || local->tm_year + 1900 < 1000 || local->tm_year + 1900 > 9999)
         return "Thu Jan 01 00:00:00 1970\n";
-    char text[32];
+    char text[80]; // room for any int the compiler cannot bound
     std::snprintf(text, sizeof text, "%.3s %.3s %02d %02d:%02d:%02d %d\n",
                   name(logFormat::dayNames, local->tm_wday % 7).data(),
                   name(logFormat::monthNames, local->tm_mon % 12).data(), local->tm_mday,
