@@ -30,7 +30,10 @@ add_test(NAME win32_drill_resources
                  ${PROJECT_SOURCE_DIR}/drill/drill.ico)
 
 # The committed icon must be what the committed generator (tools/) draws.
-add_test(NAME win32_drill_icon_generate COMMAND drill_icon_generator drill_generated.ico)
+# The generators are built before the emulator is set, so it is named here.
+add_test(NAME win32_drill_icon_generate
+         COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:drill_icon_generator>
+                 drill_generated.ico)
 add_test(NAME win32_drill_icon_current
          COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico
                  ${PROJECT_SOURCE_DIR}/drill/drill.ico)
@@ -45,7 +48,8 @@ if(TARGET drillview)
                      $<TARGET_FILE:drillview> ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
 
     add_test(NAME win32_viewer_icon_generate
-             COMMAND drillview_icon_generator drillview_generated.ico)
+             COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:drillview_icon_generator>
+                     drillview_generated.ico)
     add_test(NAME win32_viewer_icon_current
              COMMAND ${CMAKE_COMMAND} -E compare_files drillview_generated.ico
                      ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
