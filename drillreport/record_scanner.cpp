@@ -7,6 +7,7 @@
 #include "drill_rules.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -43,31 +44,19 @@ bool continuesRecord(RecordScanner& scanner, std::string_view line)
     if (!hasLabel(line, label))
         return false;
     const std::string_view text = line.substr(label.size());
+    // The counted lines' fields, by their place; the name is read where the record opens.
+    static constexpr std::array<std::int32_t ScannedSeries::*, 6> countFields = {
+        nullptr,
+        &ScannedSeries::kind,
+        &ScannedSeries::limit,
+        &ScannedSeries::grade,
+        &ScannedSeries::exercises,
+        &ScannedSeries::errors,
+    };
     ScannedSeries& series = scanner.series;
-    bool valid = false;
-    switch (place) {
-    case SeriesLine::Type:
-        valid = parseCount(text, series.kind);
-        break;
-    case SeriesLine::Limit:
-        valid = parseCount(text, series.limit);
-        break;
-    case SeriesLine::Grade:
-        valid = parseCount(text, series.grade);
-        break;
-    case SeriesLine::Exercises:
-        valid = parseCount(text, series.exercises);
-        break;
-    case SeriesLine::Errors:
-        valid = parseCount(text, series.errors);
-        break;
-    case SeriesLine::End:
-        valid = parseTimeText(text, series.end);
-        break;
-    case SeriesLine::Name: // read where the record opens
-    case SeriesLine::Rule:
-        break;
-    }
+    const bool valid = place == SeriesLine::End
+                           ? parseTimeText(text, series.end)
+                           : parseCount(text, series.*countFields[static_cast<std::size_t>(place)]);
     scanner.valuesValid = valid && scanner.valuesValid;
     return true;
 }
