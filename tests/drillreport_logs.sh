@@ -2,18 +2,7 @@
 # computer with awkward names, and the CSV the report must make of them.
 # shellcheck shell=bash
 
-rule87=$(printf '%087d' 0 | tr 0 -)
-
-# series_record NAME KIND LIMIT GRADE EXERCISES ERRORS END: the eight lines the drill writes.
-series_record() {
-    printf 'Name:..................%s\nArt:.......................%s\n' "$1" "$2"
-    printf 'Schwierigkeit:.......%s\nNote:....................%s\n' "$3" "$4"
-    printf 'Aufgaben:............%s\nFehler:..................%s\n' "$5" "$6"
-    printf 'Endzeit:................%s\n%s\n' "$7" "$rule87"
-}
-start_records() {
-    printf 'Startzeit:..............%s\nLogzeit:...............%s\n' "$1" "$1"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh" # the records
 
 # write_class_logs: pc1/tovu as drill writes it on Linux (UTF-8, LF), pc2/tovu as drill.exe
 # on a German console (code page 850, CR LF), holding one of pc1's series again.
@@ -62,7 +51,7 @@ generated_log() {
         for (i = 0; i < series; i++)
             printf "2026-03-01 08:00:00 UTC %d seconds\n", int(i * days * 86400 / series)
     }' | LC_ALL=C TZ=UTC date -f - '+%a %b %d %H:%M:%S %Y' |
-        awk -v learners="$1" -v series="$2" -v rule="$rule87" 'BEGIN {
+        awk -v learners="$1" -v series="$2" -v record="$series_format" 'BEGIN {
             srand(11)
             split("Anna Ben Cem Dana Emil Fatma Greta J\303\274rgen Ida Jonas", names, " ")
             split("10 25 100 1000 10000", limits, " ")
@@ -78,9 +67,6 @@ generated_log() {
             if (errors > exercises) errors = exercises
             percent = int(errors * 100 / exercises)
             grade = percent <= 4 ? 1 : percent <= 19 ? 2 : percent <= 33 ? 3 : percent <= 50 ? 4 : percent <= 70 ? 5 : 6
-            printf "Name:..................%s\nArt:.......................%d\n", name, (learner + turn % 3) % 6 + 1
-            printf "Schwierigkeit:.......%d\nNote:....................%d\n", limits[(learner + int(turn / 3) % 2) % 5 + 1], grade
-            printf "Aufgaben:............%d\nFehler:..................%d\n", exercises, errors
-            printf "Endzeit:................%s\n%s\n", $0, rule
+            printf record, name, (learner + turn % 3) % 6 + 1, limits[(learner + int(turn / 3) % 2) % 5 + 1], grade, exercises, errors, $0
         }'
 }

@@ -16,3 +16,17 @@ fail() {
 end_of_checks() {
     exit $((failures > 0))
 }
+
+# The drill's records as drill writes them on Linux; drill.exe's end their lines in CR LF.
+rule87=$(printf '%087d' 0 | tr 0 -)
+# A series record's eight lines, as a printf format of NAME KIND LIMIT GRADE EXERCISES ERRORS END.
+series_format="Name:..................%s\nArt:.......................%s\nSchwierigkeit:.......%s\n"
+series_format+="Note:....................%s\nAufgaben:............%s\nFehler:..................%s\n"
+series_format+="Endzeit:................%s\n$rule87\n"
+series_record() { # NAME KIND LIMIT GRADE EXERCISES ERRORS END
+    # shellcheck disable=SC2059 # the format is the record's
+    printf "$series_format" "$@"
+}
+start_records() { # START [LOGGED]: the start and name-entry records
+    printf 'Startzeit:..............%s\nLogzeit:...............%s\n' "$1" "${2:-$1}"
+}

@@ -1,12 +1,16 @@
 # What the viewer's end-to-end tests and benchmarks share, sourced by them: logs, things in the
 # log's place that are not logs, and a wait for the end of the fill.
 # shellcheck shell=bash
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh" # the records
 
 # write_drill_log LINES LINE-END FILE: drill's records, start, name entry and series, over and
 # over, LINES lines ending in LINE-END (an awk string: "\n" or "\r\n").
 write_drill_log() {
-    awk -v lines="$1" -v end="$2" 'BEGIN {
-        split("Startzeit:..............Mon Jan 01 10:00:00 2024|Logzeit:...............Mon Jan 01 10:00:05 2024|Name:..................Anna|Art:.......................3|Schwierigkeit:.......100|Note:....................2|Aufgaben:............20|Fehler:..................3|Endzeit:................Mon Jan 01 10:09:00 2024|---------------------------------------------------------------------------------------", record, "|")
+    local records
+    records=$(start_records 'Mon Jan 01 10:00:00 2024' 'Mon Jan 01 10:00:05 2024'
+        series_record Anna 3 100 2 20 3 'Mon Jan 01 10:09:00 2024')
+    awk -v lines="$1" -v end="$2" -v records="$records" 'BEGIN {
+        split(records, record, "\n")
         for (i = 0; i < lines; i++) printf "%s%s", record[i % 10 + 1], end
     }' >"$3"
 }
