@@ -1,6 +1,6 @@
 // The real drill binary, started in a fresh directory and driven through a pipe and through
 // a pseudo-terminal; and on a full disk.
-#include "expected_kind_menu.h"
+#include "expected_dialogue.h"
 #include "temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -27,15 +27,10 @@
 
 namespace {
 
-const std::string kindMenu = expectedKindMenu;
-const std::string levelMenu = "------------\n\nWelche Schwierigkeitsstufe?\n\n"
-                              "1 : Zahlen 0-10\n2 : Zahlen 0-25\n3 : Zahlen 0-100\n"
-                              "4 : Zahlen 0-1000\n5 : Zahlen 0-10000\n\nStufe: "
-                              "--------\n\n"
-                              "Falls du die Aufgaben beenden willst, tippe 12345 ein.\n"
-                              "Viel Spa\xc3\x9f!!! Programmed by Zandrix!!!\n\n";
-const std::string pausePrompt = "Dr\xc3\xbc"
-                                "cken Sie eine beliebige Taste . . .";
+const std::string kindMenu = dialogue::kindMenu;
+const std::string kindRule = dialogue::kindRule;
+const std::string levelMenu = kindRule + dialogue::levelMenu + dialogue::levelRule;
+const std::string pausePrompt = dialogue::pausePrompt;
 
 struct Finished {
     std::string output;
@@ -274,12 +269,10 @@ TEST(DrillThroughPipe, RunsAWholeSessionAndLogsIt)
     const Finished finished = runThroughPipe("Anna Lena\r\n1 4\n-1\nzwei\n-1\n12345\n");
     EXPECT_EQ(finished.exitCode, 0);
     EXPECT_EQ(withoutOperands(finished.output),
-              "** Quembrolavintesmoraldix **\n-----------------------------\nName: " + kindMenu +
-                  levelMenu + "Nr.1:   # + # = FALSCH!!!  Bisher 1 Fehler!\n\n" +
-                  "Nr.2:   # + # = Bitte gib eine ganze Zahl ein.\n" +
-                  "Nr.2:   # + # = FALSCH!!!  Bisher 2 Fehler!\n\n" + "Nr.3:   # + # = \n" +
-                  "Du hast bei 2 Aufgaben 2 Fehler!!!\nDu hast 100% der Aufgaben falsch!!!\n\n" +
-                  "Name: Anna Lena    Note: 6\n" + pausePrompt + "\n\n\n" + kindMenu + "\n");
+              dialogue::banner + kindMenu + levelMenu + "Nr.1:   # + # = " + wrongAnswer(1) +
+                  "Nr.2:   # + # = " + dialogue::notAWholeNumber + "Nr.2:   # + # = " +
+                  wrongAnswer(2) + "Nr.3:   # + # = \n" + seriesReport(2, 2, 100, "Anna Lena", 6) +
+                  pausePrompt + "\n\n\n" + kindMenu + "\n");
 
     static const std::regex log(
         "Startzeit:\\.{14}(\\w{3} \\w{3} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n)"
@@ -309,7 +302,7 @@ TEST(DrillOnTerminal, ThePauseWaitsForARealKeyAndLeavesTypedAheadInput)
     drill.type("Max\n");
     ASSERT_TRUE(drill.waitFor("Artnummer: "));
     drill.type("3 1\n");
-    ASSERT_TRUE(drill.waitFor("Viel Spa\xc3\x9f!!! Programmed by Zandrix!!!\r\n\r\n"));
+    ASSERT_TRUE(drill.waitFor(onTerminal(dialogue::levelRule)));
 
     // Answer the exercise right, whatever the draws were.
     ASSERT_TRUE(drill.waitFor(" = "));
@@ -318,18 +311,18 @@ TEST(DrillOnTerminal, ThePauseWaitsForARealKeyAndLeavesTypedAheadInput)
     ASSERT_TRUE(std::regex_search(drill.seen(), operands, exercise)) << drill.seen();
     const int product = std::stoi(operands[1]) * std::stoi(operands[2]);
     drill.type(std::to_string(product) + "\n");
-    ASSERT_TRUE(drill.waitFor("RICHTIG!!! Bisher 0 Fehler!"));
+    ASSERT_TRUE(drill.waitFor(onTerminal(rightAnswer(0))));
 
     // 12345 ends the series; the rest of the line stays for the menu, not for the pause. The
     // series is in the log before the pause, and the pause's key is not echoed.
     drill.type("12345 4 2\n");
-    ASSERT_TRUE(drill.waitFor("Name: Max    Note: 1\r\n" + pausePrompt));
+    ASSERT_TRUE(drill.waitFor(onTerminal(seriesReport(1, 0, 0, "Max", 1)) + pausePrompt));
     EXPECT_NE(
         directory.read("tovu").find("Name:..................Max\nArt:.......................3\n"),
         std::string::npos);
     EXPECT_EQ(drill.drain(500), "") << "the pause did not wait for a key";
     drill.type("x");
-    const std::string next = "\r\n\r\n\r\n" + onTerminal(kindMenu) + "------------";
+    const std::string next = "\r\n\r\n\r\n" + onTerminal(kindMenu + kindRule);
     EXPECT_EQ(drill.following(next.size()), next);
     ASSERT_TRUE(drill.waitFor("Stufe: --------"));
     ASSERT_TRUE(drill.waitFor("Nr.1:   "));
@@ -345,7 +338,7 @@ void toThePause(TerminalSession& drill)
 {
     ASSERT_TRUE(drill.waitFor("Name: "));
     drill.type("Jo\n9\n");
-    ASSERT_TRUE(drill.waitFor("ung\xc3\xbcltig.\r\n\r\n" + pausePrompt));
+    ASSERT_TRUE(drill.waitFor(onTerminal(dialogue::rejected) + pausePrompt));
 }
 
 } // namespace
@@ -363,7 +356,7 @@ TEST(DrillOnTerminal, ThePauseTakesTheWholeKeyAndNothingAfterIt)
         {"\x1bOP", false}, {"\xc3\xa4", false}, {"\x1bx", false},    {"\x1b", true},
     };
     const std::string menuAgain = "\r\n\r\n" + onTerminal(kindMenu);
-    const std::string levelAsked = "------------\r\n\r\nWelche Schwierigkeitsstufe?";
+    const std::string levelAsked = onTerminal(kindRule + dialogue::levelMenu);
     for (const Case& c : cases) {
         TempDirectory directory;
         TerminalSession drill;
@@ -426,7 +419,7 @@ TEST(DrillOnTerminal, AClosedTerminalEndsTheSeriesAndLogsIt)
     TerminalSession drill;
     ASSERT_TRUE(drill.waitFor("Name: "));
     drill.type("Jo\n1 1\n-1\n");
-    ASSERT_TRUE(drill.waitFor("FALSCH!!!  Bisher 1 Fehler!\r\n\r\nNr.2:   "));
+    ASSERT_TRUE(drill.waitFor(onTerminal(wrongAnswer(1)) + "Nr.2:   "));
     ASSERT_TRUE(drill.waitFor(" = "));
     drill.signalDrill(SIGHUP);
     drill.hangUp();

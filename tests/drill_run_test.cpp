@@ -1,7 +1,7 @@
 // Whole sessions of the drill, compared byte for byte with what the learner sees and the log.
 #include "drill_log.h"
 #include "drill_run.h"
-#include "expected_kind_menu.h"
+#include "expected_dialogue.h"
 #include "scripted_console.h"
 #include "stored_log.h"
 #include "temp_directory.h"
@@ -14,25 +14,20 @@
 
 namespace {
 
-const std::string start = "** Quembrolavintesmoraldix **\n"
-                          "-----------------------------\n"
-                          "Name: ";
-const std::string kindMenu = expectedKindMenu;
-const std::string kindRule = "------------\n\n";
-const std::string levelMenu = "Welche Schwierigkeitsstufe?\n"
-                              "\n"
-                              "1 : Zahlen 0-10\n"
-                              "2 : Zahlen 0-25\n"
-                              "3 : Zahlen 0-100\n"
-                              "4 : Zahlen 0-1000\n"
-                              "5 : Zahlen 0-10000\n"
-                              "\n"
-                              "Stufe: ";
-const std::string levelRule = "--------\n\n"
-                              "Falls du die Aufgaben beenden willst, tippe 12345 ein.\n"
-                              "Viel Spa\xc3\x9f!!! Programmed by Zandrix!!!\n\n";
-const std::string rejected = "Diese Eingabe ist ung\xc3\xbcltig.\n\n<pause>\n\n";
+const std::string start = dialogue::banner;
+const std::string kindMenu = dialogue::kindMenu;
+const std::string kindRule = dialogue::kindRule;
+const std::string levelMenu = dialogue::levelMenu;
+const std::string levelRule = dialogue::levelRule;
+const std::string rejected = dialogue::rejected + std::string(scriptedPause) + "\n";
 const std::string menu = kindMenu + kindRule + levelMenu + levelRule;
+const std::string askAgain = dialogue::notAWholeNumber;
+
+// A series' report and the pause after it.
+std::string reported(int answered, int errors, int percent, const std::string& name, int grade)
+{
+    return seriesReport(answered, errors, percent, name, grade) + scriptedPause + "\n\n";
+}
 
 // The scripted clock's time text once the input has been read up to the end of the first
 // occurrence of upTo, or to its end where there is none.
@@ -101,10 +96,8 @@ TEST(DrillRun, EndsCleanlyWhereverTheInputEnds)
         {"the input ends in a series: reported and logged as if by 12345",
          "Ute\n6 2\n5\n4",
          {5, 0, 4, 0, 9, 9},
-         start + menu + "Nr.1: Wurzel aus 25 = RICHTIG!!! Bisher 0 Fehler!\n\n" +
-             "Nr.2: Wurzel aus 16 = RICHTIG!!! Bisher 0 Fehler!\n\n" + "Nr.3: Wurzel aus 81 = \n" +
-             "Du hast bei 2 Aufgaben 0 Fehler!!!\nDu hast 0% der Aufgaben falsch!!!\n\n" +
-             "Name: Ute    Note: 1\n<pause>\n\n\n",
+         start + menu + "Nr.1: Wurzel aus 25 = " + rightAnswer(0) + "Nr.2: Wurzel aus 16 = " +
+             rightAnswer(0) + "Nr.3: Wurzel aus 81 = \n" + reported(2, 0, 0, "Ute", 1),
          {{"Ute", 6, 25, 1, 2, 0, endOfInput}}},
     };
     expectSessions(sessions);
@@ -132,11 +125,9 @@ TEST(DrillRun, ReportsAndLogsEverySeriesWithAnAnswer)
         {"a series of three with one error",
          "Anna\n1\n1\n7\n10\n0\n12345\n",
          {3, 4, 5, 6, 0, 0, 1, 1},
-         start + menu + "Nr.1:   3 + 4 = RICHTIG!!! Bisher 0 Fehler!\n\n" +
-             "Nr.2:   5 + 6 = FALSCH!!!  Bisher 1 Fehler!\n\n" +
-             "Nr.3:   0 + 0 = RICHTIG!!! Bisher 1 Fehler!\n\n" + "Nr.4:   1 + 1 = \n" +
-             "Du hast bei 3 Aufgaben 1 Fehler!!!\nDu hast 33% der Aufgaben falsch!!!\n\n" +
-             "Name: Anna    Note: 3\n<pause>\n\n\n" + kindMenu + "\n",
+         start + menu + "Nr.1:   3 + 4 = " + rightAnswer(0) + "Nr.2:   5 + 6 = " + wrongAnswer(1) +
+             "Nr.3:   0 + 0 = " + rightAnswer(1) + "Nr.4:   1 + 1 = \n" +
+             reported(3, 1, 33, "Anna", 3) + kindMenu + "\n",
          {{"Anna", 1, 10, 3, 3, 1}}},
         {"12345 as the first answer: no report, no record, the menu at once",
          "\n2 5\n12345\n",
@@ -153,11 +144,9 @@ TEST(DrillRun, AsksTheSameExerciseAgainAfterAnythingButAWholeNumber)
         {"bad input in a series asks again for the same exercise",
          "Eva\r\n5 1\nvier\n99999999999\n16\n12345\n",
          {4, 7, 3, 3},
-         start + menu + "Nr.1:   4\xc2\xb2 = Bitte gib eine ganze Zahl ein.\n" +
-             "Nr.1:   4\xc2\xb2 = Bitte gib eine ganze Zahl ein.\n" +
-             "Nr.1:   4\xc2\xb2 = RICHTIG!!! Bisher 0 Fehler!\n\n" + "Nr.2:   3\xc2\xb2 = \n" +
-             "Du hast bei 1 Aufgaben 0 Fehler!!!\nDu hast 0% der Aufgaben falsch!!!\n\n" +
-             "Name: Eva    Note: 1\n<pause>\n\n\n" + kindMenu + "\n",
+         start + menu + "Nr.1:   4\xc2\xb2 = " + askAgain + "Nr.1:   4\xc2\xb2 = " + askAgain +
+             "Nr.1:   4\xc2\xb2 = " + rightAnswer(0) + "Nr.2:   3\xc2\xb2 = \n" +
+             reported(1, 0, 0, "Eva", 1) + kindMenu + "\n",
          {{"Eva", 5, 10, 1, 1, 0}}},
     };
     expectSessions(sessions);
@@ -217,8 +206,7 @@ TEST(DrillRun, StoresANameBoundedAndFreeOfControlBytes)
         DrillState state;
         runDrill(state, scripted.console);
         EXPECT_EQ(state.name, c.stored) << c.what;
-        EXPECT_NE(scripted.output.str().find("\nName: " + c.stored + "    Note: 1\n"),
-                  std::string::npos)
+        EXPECT_NE(scripted.output.str().find(seriesReport(1, 0, 0, c.stored, 1)), std::string::npos)
             << c.what;
         const std::string log = directory.read("tovu");
         EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 10) << c.what;

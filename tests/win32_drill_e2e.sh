@@ -55,39 +55,52 @@ wait_for() { # FILE TEXT COUNT PID
     return 1
 }
 
-# The texts in code page 850 with CR LF line ends, as a redirected drill.exe writes them.
+# dialogue_lines NAME...: those texts of dialogue_texts.txt, line by line, as kept there.
+dialogue_lines() {
+    local name
+    for name; do
+        awk -v name="[$name]" '/^\[/ { on = $0 == name; next } on' "$tests/dialogue_texts.txt"
+    done
+}
+# The texts in code page 850 with CR LF line ends, as a redirected drill.exe writes them, each in
+# a variable of its name; those with numbers are printf formats.
 eol=$'\r\n'
-banner="** Quembrolavintesmoraldix **${eol}-----------------------------${eol}Name: "
-kind_menu=$(tail -n +2 "$tests/kind_menu.txt" | iconv -f UTF-8 -t CP850)
-kind_menu=${kind_menu//$'\n'/$eol}
-kind_rule="------------${eol}${eol}"
-level_menu="Welche Schwierigkeitsstufe?${eol}${eol}1 : Zahlen 0-10${eol}2 : Zahlen 0-25${eol}"
-level_menu+="3 : Zahlen 0-100${eol}4 : Zahlen 0-1000${eol}5 : Zahlen 0-10000${eol}${eol}Stufe: "
-level_rule="--------${eol}${eol}Falls du die Aufgaben beenden willst, tippe 12345 ein.${eol}"
-level_rule+="Viel Spa"$'\xe1'"!!! Programmed by Zandrix!!!${eol}${eol}"
-menu="${kind_menu}${kind_rule}${level_menu}${level_rule}"
+for name in banner kindMenu kindRule levelMenu levelRule rejected right wrong notAWholeNumber report; do
+    text=$(dialogue_lines "$name" | iconv -f UTF-8 -t CP850 && printf .)
+    text=${text%$'\n.'} # the text's last line has no line end
+    printf -v "$name" '%s' "${text//$'\n'/$eol}"
+done
+menu="${kindMenu}${kindRule}${levelMenu}${levelRule}"
+printf -v right "$right" 0 # the runs below answer right before any error, and err once
+printf -v wrong "$wrong" 1
 times=$'# \xfa # = '
 squared=$'#\xfd = '
-wrong="FALSCH!!!  Bisher 1 Fehler!${eol}${eol}"
-rule87=$(printf '%087d' 0 | tr 0 -)
 
 # PAUSE writes the interpreter's own prompt, in Wine's language: ask the interpreter for it.
 pause_prompt=$(timeout --kill-after=10 60 wine cmd /c "PAUSE <NUL" && printf .)
 pause_prompt=${pause_prompt%.}
 [ -n "$pause_prompt" ] || fail "the interpreter's PAUSE wrote no prompt"
-rejected="Diese Eingabe ist ung"$'\x81'"ltig.${eol}${eol}${pause_prompt}${eol}"
+rejected+="${pause_prompt}${eol}"
 
-log_start="Startzeit:..............<time>${eol}Logzeit:...............<time>${eol}"
-series_record() { # NAME TYPE LIMIT GRADE ANSWERED ERRORS: appends to log_expected
-    log_expected+="Name:..................$1${eol}Art:.......................$2${eol}"
-    log_expected+="Schwierigkeit:.......$3${eol}Note:....................$4${eol}"
-    log_expected+="Aufgaben:............$5${eol}Fehler:..................$6${eol}"
-    log_expected+="Endzeit:................<time>${eol}${rule87}${eol}"
+# expected_log [NAME KIND LIMIT GRADE EXERCISES ERRORS]...: the start records and these series
+# in log_expected, times masked, with CR LF line ends.
+expected_log() {
+    log_expected=$(
+        {
+            start_records '<time>'
+            while [ $# -gt 0 ]; do
+                series_record "${@:1:6}" '<time>'
+                shift 6
+            done
+        } | sed 's/$/\r/'
+        printf .
+    )
+    log_expected=${log_expected%.}
 }
-report() { # ANSWERED ERRORS PERCENT NAME GRADE: appends to expected
-    expected+="Du hast bei $1 Aufgaben $2 Fehler!!!${eol}"
-    expected+="Du hast $3% der Aufgaben falsch!!!${eol}${eol}"
-    expected+="Name: $4    Note: $5${eol}${pause_prompt}${eol}${eol}"
+reported() { # ANSWERED ERRORS PERCENT NAME GRADE: appends the report and its pause to expected
+    local text
+    printf -v text "$report" "$@"
+    expected+="${text}${pause_prompt}${eol}${eol}"
 }
 
 run_from_file() { # INPUT: the whole input is in the file before drill.exe starts
@@ -104,17 +117,15 @@ file)
     # A CR LF name, a rejected kind, a word where a number belongs, a wrong answer and 12345;
     # then squares up to 10000, the input ending in the middle of the series.
     run_from_file $'Max\r\n9\n3 1\nabc\n-1\n12345\n5 5\n-1\n'
-    expected="${banner}${kind_menu}${kind_rule}${rejected}${menu}"
-    expected+="Nr.1:   ${times}Bitte gib eine ganze Zahl ein.${eol}"
+    expected="${banner}${kindMenu}${kindRule}${rejected}${menu}"
+    expected+="Nr.1:   ${times}${notAWholeNumber}"
     expected+="Nr.1:   ${times}${wrong}Nr.2:   ${times}${eol}"
-    report 1 1 100 Max 6
+    reported 1 1 100 Max 6
     expected+="${menu}Nr.1:   ${squared}${wrong}Nr.2:   ${squared}${eol}"
-    report 1 1 100 Max 6
+    reported 1 1 100 Max 6
     mask_exercises <output >output.masked
     expect_bytes output.masked "$expected" "the dialogue"
-    log_expected=$log_start
-    series_record Max 3 10 6 1 1
-    series_record Max 5 10000 6 1 1
+    expected_log Max 3 10 6 1 1 Max 5 10000 6 1 1
     mask_times >tovu.masked
     expect_bytes tovu.masked "$log_expected" "the log"
     ;;
@@ -147,14 +158,13 @@ pipe)
     status=$?
     set -e
     [ "$status" -eq 0 ] || fail "exit code $status, expected 0"
-    expected="${banner}${kind_menu}${kind_rule}${rejected}${menu}"
-    expected+="Nr.1:   ${times}RICHTIG!!! Bisher 0 Fehler!${eol}${eol}Nr.2:   ${times}${eol}"
-    report 1 0 0 Eva 1
-    expected+="${kind_menu}${eol}"
+    expected="${banner}${kindMenu}${kindRule}${rejected}${menu}"
+    expected+="Nr.1:   ${times}${right}Nr.2:   ${times}${eol}"
+    reported 1 0 0 Eva 1
+    expected+="${kindMenu}${eol}"
     mask_exercises <output >output.masked
     expect_bytes output.masked "$expected" "the dialogue"
-    log_expected=$log_start
-    series_record Eva 3 10 1 1 0
+    expected_log Eva 3 10 1 1 0
     mask_times >tovu.masked
     expect_bytes tovu.masked "$log_expected" "the log"
     ;;
@@ -209,18 +219,11 @@ console)
     exec 3>&-
     # What the terminal shows, without Wine's cursor controls and CRs.
     sed -E $'s/\x1b\\[[0-9;?]*[A-Za-z]//g' terminal | tr -d '\r' >screen
+    # Each line of the texts with a character beyond ASCII, the wrong answer and the report.
     while IFS= read -r line; do
         grep -q -F -x -- "$line" screen || fail "the console does not show '$line'"
-    done <<'SCREEN'
-Welche Art von Gleichungen willst du lösen?
-3 : Multiplikation..(·)
-5 : Quadrieren......(x²)
-6 : Quadratwurzeln..(²/)
-Diese Eingabe ist ungültig.
-Viel Spaß!!! Programmed by Zandrix!!!
-FALSCH!!!  Bisher 1 Fehler!
-Name: Jörg    Note: 6
-SCREEN
+    done < <(dialogue_lines kindMenu rejected levelRule | grep -a '[^ -~]'
+        printf "$(dialogue_lines wrong)\n$(dialogue_lines report)\n" 1 1 1 100 Jörg 6)
     grep -q -E $'^Nr\\.1:   [0-9] \xc2\xb7 [0-9] =' screen ||
         fail "the console shows no exercise line with a middle dot"
     [ "$(count_in screen "ungültig")" -eq 1 ] || fail "the key of the pause was left as input"
