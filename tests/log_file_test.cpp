@@ -49,7 +49,7 @@ TEST(LogFile, NeverOpensWhatIsNotThereAndNeverCreatesIt)
 TEST(LogFile, ReaderSplitsARealFileAcrossItsBlocks)
 {
     TempDirectory directory;
-    const std::string first(4095, 'a');
+    const std::string first(LogLineReader::bufferSize - 1, 'a');
     const std::string second(5000, 'b');
     directory.write("log", first + "\r\n" + second + "\r" + "\xe4\xf6\xfc\n");
     LogLineReader reader;

@@ -1,8 +1,9 @@
 // Benchmark: the line reader against a plain read-and-memchr line count over the same log,
-// in one run, and the ratios of their speeds. The baseline reads in the reader's 4096-byte
-// blocks and, for comparison, in 64 KiB blocks. Usage:
+// in one run, and the ratios of their speeds. The baseline reads in blocks of the reader's
+// buffer size and, for comparison, in 64 KiB blocks. Usage:
 //   log_line_reader_benchmark [--megabytes=N] [Google Benchmark options]   (N defaults to 200)
 // It fails when the two disagree on the number of lines.
+#include "drill_log.h"
 #include "log_line_reader.h"
 
 #include <benchmark/benchmark.h>
@@ -27,16 +28,9 @@ bool countsAgree = true;
 // Drill records, start, name entry and series, repeated to the size asked for.
 void writeLog(std::size_t megabytes)
 {
-    const std::string records = "Startzeit:..............Mon Jan 01 10:00:00 2024\n"
-                                "Logzeit:...............Mon Jan 01 10:00:05 2024\n"
-                                "Name:..................Anna Lena\n"
-                                "Art:.......................3\n"
-                                "Schwierigkeit:.......1000\n"
-                                "Note:....................2\n"
-                                "Aufgaben:............20\n"
-                                "Fehler:..................3\n"
-                                "Endzeit:................Mon Jan 01 10:09:00 2024\n" +
-                                std::string(87, '-') + "\n";
+    const std::string records =
+        startRecord("Mon Jan 01 10:00:00 2024\n") + nameEntryRecord("Mon Jan 01 10:00:05 2024\n") +
+        seriesRecord("Anna Lena", 3, 1000, 2, 20, 3, "Mon Jan 01 10:09:00 2024\n");
     std::string chunk;
     long long chunkLines = 0;
     while (chunk.size() < (1u << 20)) {
@@ -155,7 +149,7 @@ int main(int argc, char** argv)
                   .string();
     writeLog(megabytes);
     benchmark::RegisterBenchmark("read+memchr", readAndMemchr)
-        ->Arg(4096)
+        ->Arg(LogLineReader::bufferSize)
         ->Arg(65536)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("LogLineReader", logLineReader)->Unit(benchmark::kMillisecond);
@@ -172,11 +166,11 @@ int main(int argc, char** argv)
         const std::string name = reader;
         if (times.count(name) == 0)
             continue;
-        for (const char* baseline : {"read+memchr/4096", "read+memchr/65536"}) {
-            const std::string baselineName = baseline;
-            if (times.count(baselineName) != 0)
+        for (const int blocks : {LogLineReader::bufferSize, 65536}) {
+            const std::string baseline = "read+memchr/" + std::to_string(blocks);
+            if (times.count(baseline) != 0)
                 std::printf("%s runs at %.2f of the speed of %s\n", reader,
-                            times[baselineName] / times[name], baseline);
+                            times[baseline] / times[name], baseline.c_str());
         }
     }
     return countsAgree ? 0 : 1;

@@ -28,10 +28,11 @@ struct ReadMode {
 const ReadMode readModes[] = {
     {"whole blocks", 1 << 30, false},
     {"reads of 7 bytes", 7, false},
-    {"reads of 4095 bytes", 4095, false},
+    {"reads a byte short of the buffer", LogLineReader::bufferSize - 1, false},
     {"without a buffer", 1 << 30, true},
     {"lines in parts of 3 bytes", 1 << 30, false, 3},
-    {"lines in parts of 4095 bytes, without a buffer", 1 << 30, true, 4095},
+    {"lines in parts a byte short of the buffer, without one", 1 << 30, true,
+     LogLineReader::bufferSize - 1},
 };
 
 void resetFake(std::string_view bytes, const ReadMode& mode)
@@ -87,7 +88,7 @@ Lines readAllLines(std::string_view bytes, const ReadMode& mode)
     EXPECT_EQ(fake.openFiles, 0);
     EXPECT_EQ(fake.misuses, 0);
     for (const std::int32_t size : fake.readSizes)
-        EXPECT_EQ(size, mode.refuseBuffer ? 1 : 4096);
+        EXPECT_EQ(size, mode.refuseBuffer ? 1 : LogLineReader::bufferSize);
     return lines;
 }
 
@@ -105,7 +106,7 @@ std::string allOrdinaryBytes()
 
 TEST(LogLineReader, SplitsAtEveryTerminator)
 {
-    const std::string block(4095, 'a');
+    const std::string block(LogLineReader::bufferSize - 1, 'a');
     const std::string longLine(10000, 'x');
     struct Case {
         std::string bytes;
@@ -146,8 +147,9 @@ TEST(LogLineReader, AgreesWithTheReferenceOnRandomFiles)
 {
     std::mt19937 random(20240101);
     const char alphabet[] = {'a', 'b', '\r', '\n', '\0', '\t', '\x80', '\xff'};
-    const std::int32_t readSizes[] = {1, 2, 3, 7, 4095, 4096, 1 << 30};
-    const std::size_t pieces[] = {1, 2, 4096, wholeLines};
+    const std::int32_t buffer = LogLineReader::bufferSize;
+    const std::int32_t readSizes[] = {1, 2, 3, 7, buffer - 1, buffer, 1 << 30};
+    const std::size_t pieces[] = {1, 2, buffer, wholeLines};
     for (int round = 0; round < 300; ++round) {
         std::string bytes(random() % 9000, ' ');
         for (char& byte : bytes)
@@ -159,7 +161,7 @@ TEST(LogLineReader, AgreesWithTheReferenceOnRandomFiles)
     }
 }
 
-TEST(LogLineReader, ReadsTheFileOnceForEvery4096Bytes)
+TEST(LogLineReader, ReadsTheFileOnceForEveryBufferFull)
 {
     std::string bytes;
     while (bytes.size() < 10000)
@@ -174,7 +176,7 @@ TEST(LogLineReader, ReadsTheFileOnceForEvery4096Bytes)
 
     EXPECT_EQ(readLines(reader).size(), 100u);
     // Three blocks, then one attempt that finds the end.
-    EXPECT_EQ(fakeLogFiles().readSizes, (std::vector<std::int32_t>{4096, 4096, 4096, 4096}));
+    EXPECT_EQ(fakeLogFiles().readSizes, std::vector<std::int32_t>(4, LogLineReader::bufferSize));
 }
 
 TEST(LogLineReader, AMissingFileGivesNoLines)

@@ -1,5 +1,6 @@
 // The viewer's run over the fake window and the in-memory file layer: one row per line in
 // file order, the wait for the close request, the clean-up, and a window that fails.
+#include "drill_log.h"
 #include "log_line_reader.h"
 #include "log_line_reader_fake_file.h"
 #include "viewer.h"
@@ -16,31 +17,25 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const std::string hyphens(87, '-');
+// A start record, a name-entry record and a series record, a row for each line.
+const Texts drillLogRows = [] {
+    const std::string records =
+        startRecord("Mon Jan 01 10:00:00 2024\n") + nameEntryRecord("Mon Jan 01 10:00:05 2024\n") +
+        seriesRecord("J\xf6rg", 1, 10, 1, 2, 0, "Mon Jan 01 10:09:00 2024\n");
+    Texts rows;
+    for (std::size_t at = 0, end; (end = records.find('\n', at)) != std::string::npos; at = end + 1)
+        rows.push_back(records.substr(at, end - at));
+    return rows;
+}();
 
-// A start record, a name-entry record and a series record, joined by the given line end.
+// Those records with the given line end.
 std::string drillLog(const std::string& end)
 {
-    return "Startzeit:..............Mon Jan 01 10:00:00 2024" + end +
-           "Logzeit:...............Mon Jan 01 10:00:05 2024" + end +
-           "Name:..................J\xf6rg" + end + "Art:.......................1" + end +
-           "Schwierigkeit:.......10" + end + "Note:....................1" + end +
-           "Aufgaben:............2" + end + "Fehler:..................0" + end +
-           "Endzeit:................Mon Jan 01 10:09:00 2024" + end + hyphens + end;
+    std::string log;
+    for (const std::string& row : drillLogRows)
+        log += row + end;
+    return log;
 }
-
-const Texts drillLogRows = {
-    "Startzeit:..............Mon Jan 01 10:00:00 2024",
-    "Logzeit:...............Mon Jan 01 10:00:05 2024",
-    "Name:..................J\xf6rg",
-    "Art:.......................1",
-    "Schwierigkeit:.......10",
-    "Note:....................1",
-    "Aufgaben:............2",
-    "Fehler:..................0",
-    "Endzeit:................Mon Jan 01 10:09:00 2024",
-    hyphens,
-};
 
 // Runs the viewer in a world holding the given log (none when null) and the window.
 void runWithLog(const std::string* log, FakeViewerWindow window = {})
@@ -136,7 +131,7 @@ TEST(Viewer, EndsAtACloseRequestDuringTheFill)
         {drillLog("\n") + drillLog("\n"),
          {drillLogRows[0]},
          {"create", "beginFill", "row", "endFill", "destroy"},
-         4096},
+         LogLineReader::bufferSize},
         // A long line is read in pieces, with a look at the events between them.
         {longLine + "\nlast\n", {}, {"create", "beginFill", "endFill", "destroy"}, 128 * 1024},
     };
@@ -177,10 +172,11 @@ TEST(Viewer, StopsTheFillAtTheBoundOnRowsHeld)
         Texts rows;
         std::int32_t mostBytes; // read from the log
     };
+    const std::int32_t buffer = LogLineReader::bufferSize;
     const Case cases[] = {
-        {"a\nb\nc\n", {2, 100}, {"a", "b"}, 4096},
-        {"aa\nbb\nc\n", {10, 4}, {"aa", "bb"}, 4096},
-        {"aa\nbb\nc\n", {10, 5}, {"aa", "bb", "c"}, 2 * 4096}, // and the look at its end
+        {"a\nb\nc\n", {2, 100}, {"a", "b"}, buffer},
+        {"aa\nbb\nc\n", {10, 4}, {"aa", "bb"}, buffer},
+        {"aa\nbb\nc\n", {10, 5}, {"aa", "bb", "c"}, 2 * buffer}, // and the look at its end
         {"a\n" + std::string(1 << 20, 'x'), {10, 1000}, {"a"}, 128 * 1024},
     };
     for (const Case& c : cases) {

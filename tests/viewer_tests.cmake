@@ -52,7 +52,8 @@ if(NOT WIN32)
     if(benchmark_FOUND AND TARGET drillview_file)
         add_executable(log_line_reader_benchmark log_line_reader_benchmark.cpp)
         target_link_libraries(log_line_reader_benchmark
-                              PRIVATE drillview_core drillview_reader drillview_file benchmark::benchmark)
+                              PRIVATE drillview_core drillview_reader drillview_file drill_core
+                                      drill_log_append benchmark::benchmark)
         add_test(NAME log_line_reader_benchmark
                  COMMAND log_line_reader_benchmark --megabytes=2 --benchmark_min_time=0.01)
         set_tests_properties(log_line_reader_benchmark PROPERTIES LABELS benchmark)

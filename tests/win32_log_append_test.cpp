@@ -1,6 +1,7 @@
 // The Win32 appender: CR LF line ends after what is there, the share mode, lost records.
 // (Wine cannot check that concurrent appends never overwrite each other: it writes an
 // append-only handle at the end it has just looked up, not atomically as Windows does.)
+#include "drill_log.h"
 #include "log_append.h"
 #include "stored_log.h"
 #include "temp_directory.h"
@@ -13,11 +14,7 @@
 
 namespace {
 
-const std::string seriesLines = "Name:..................Jo\nArt:.......................3\n"
-                                "Schwierigkeit:.......100\nNote:....................2\n"
-                                "Aufgaben:............20\nFehler:..................1\n"
-                                "Endzeit:................Mon Jan 01 10:09:00 2024\n" +
-                                std::string(87, '-') + "\n";
+const std::string seriesLines = seriesRecord("Jo", 3, 100, 2, 20, 1, "Mon Jan 01 10:09:00 2024\n");
 
 } // namespace
 

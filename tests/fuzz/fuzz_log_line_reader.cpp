@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 2)
         return 0;
-    constexpr std::int32_t readSizes[] = {1 << 30, 1, 2, 3, 5, 7, 13, 4095};
+    constexpr std::int32_t readSizes[] = {1 << 30, 1, 2,  3,
+                                          5,       7, 13, LogLineReader::bufferSize - 1};
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 2, size - 2);
 
     FakeLogFiles& fake = fakeLogFiles();
