@@ -137,7 +137,20 @@ CASES
 case_name='CSV of two computers' # the same bytes whatever the platform
 run --csv pc1/tovu pc2/tovu
 [ "$status" = 0 ] || fail "exit code $status"
-class_csv >expected.csv
+{ # a byte order mark, CR LF, in time order, the series both logs hold once
+    printf '\xef\xbb\xbfName;Endzeit;Art;Schwierigkeit;Aufgaben;Fehler;Fehlerquote;Note\r\n'
+    printf '%s\r\n' \
+        '"Anna;Lena";2026-12-07 08:00:00;Addition;10;3;1;33;3' \
+        '"Müller, Lena";2026-12-07 08:01:00;Addition;10;6;1;16;2' \
+        '"Max ""Mäxchen"" Muster";2026-12-07 08:05:00;Subtraktion;25;10;0;0;1' \
+        "\"'=HYPERLINK(\"\"http://x\"\")\";2026-12-07 08:10:00;Multiplikation;100;2;1;50;4" \
+        'Jürgen;2026-12-08 09:00:00;Quadratwurzeln;10000;20;1;5;2' \
+        "'-Bert;2026-12-08 10:00:00;Division;1000;1;1;100;6" \
+        ';2026-12-08 11:00:00;Quadrieren;10;10;6;60;5' \
+        'Jürgen;2026-12-09 09:00:00;Quadratwurzeln;10000;21;1;4;1' \
+        "'@Ömer +1;2026-12-09 09:30:00;Addition;10;5;0;0;1" \
+        '"Ä""rger";2026-12-09 10:00:00;Division;25;4;1;25;3'
+} >expected.csv
 cmp -s expected.csv out || {
     fail "the CSV differs (< expected, > actual)"
     diff <(cat -v expected.csv) <(cat -v out) || true

@@ -1,5 +1,5 @@
 # Drill logs for drillreport's tests, sourced: a class's logs from a Linux and a Win32
-# computer with awkward names, and the CSV the report must make of them.
+# computer with awkward names, and a generated log of any size.
 # shellcheck shell=bash
 
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh" # the records
@@ -25,22 +25,6 @@ write_class_logs() {
         series_record $'@\x99mer +1' 1 10 1 5 0 'Wed Dec 09 09:30:00 2026'
         series_record $'\x8e"rger' 4 25 3 4 1 'Wed Dec 09 10:00:00 2026'
     } | sed 's/$/\r/' >pc2/tovu
-}
-
-# The CSV of both logs: a byte order mark, CR LF, in time order, the repeated series once.
-class_csv() {
-    printf '\xef\xbb\xbfName;Endzeit;Art;Schwierigkeit;Aufgaben;Fehler;Fehlerquote;Note\r\n'
-    printf '%s\r\n' \
-        '"Anna;Lena";2026-12-07 08:00:00;Addition;10;3;1;33;3' \
-        '"Müller, Lena";2026-12-07 08:01:00;Addition;10;6;1;16;2' \
-        '"Max ""Mäxchen"" Muster";2026-12-07 08:05:00;Subtraktion;25;10;0;0;1' \
-        "\"'=HYPERLINK(\"\"http://x\"\")\";2026-12-07 08:10:00;Multiplikation;100;2;1;50;4" \
-        'Jürgen;2026-12-08 09:00:00;Quadratwurzeln;10000;20;1;5;2' \
-        "'-Bert;2026-12-08 10:00:00;Division;1000;1;1;100;6" \
-        ';2026-12-08 11:00:00;Quadrieren;10;10;6;60;5' \
-        'Jürgen;2026-12-09 09:00:00;Quadratwurzeln;10000;21;1;4;1' \
-        "'@Ömer +1;2026-12-09 09:30:00;Addition;10;5;0;0;1" \
-        '"Ä""rger";2026-12-09 10:00:00;Division;25;4;1;25;3'
 }
 
 # generated_log LEARNERS SERIES DAYS: SERIES series of LEARNERS learners in turn, spread
