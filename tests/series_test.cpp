@@ -1,4 +1,5 @@
 // Exercise generation and judging: every kind's line, the division redraw, the end answer.
+#include "expected_dialogue.h"
 #include "scripted_console.h"
 #include "series.h"
 
@@ -60,8 +61,7 @@ TEST(Series, SeedsFromTheClockBeforeEveryExerciseOnly)
     state.numberLimit = 10;
     runSeries(state, scripted.console);
     EXPECT_EQ(scripted.seeds, (std::vector<unsigned>{1700000000u, 1700000001u}));
-    EXPECT_EQ(scripted.output.str(), "Nr.1:   8 : 2 = FALSCH!!!  Bisher 1 Fehler!\n\n"
-                                     "Nr.2:   15 : 3 = \n");
+    EXPECT_EQ(scripted.output.str(), "Nr.1:   8 : 2 = " + wrongAnswer(1) + "Nr.2:   15 : 3 = \n");
 }
 
 TEST(Series, JudgesAnswersAndEndsOnlyOn12345)
@@ -69,32 +69,29 @@ TEST(Series, JudgesAnswersAndEndsOnlyOn12345)
     struct Case {
         const char* typed;
         std::deque<int> draws;
-        const char* output;
+        std::string output;
         int exerciseNumber, errors;
     };
     const Case cases[] = {
         {"12345\n", {1, 2}, "Nr.1:   1 + 2 = \n", 1, 0},
         {"3\n9\n12345\n",
          {1, 2, 4, 4, 0, 0},
-         "Nr.1:   1 + 2 = RICHTIG!!! Bisher 0 Fehler!\n\n"
-         "Nr.2:   4 + 4 = FALSCH!!!  Bisher 1 Fehler!\n\n"
-         "Nr.3:   0 + 0 = \n",
+         "Nr.1:   1 + 2 = " + rightAnswer(0) + "Nr.2:   4 + 4 = " + wrongAnswer(1) +
+             "Nr.3:   0 + 0 = \n",
          3,
          1},
         {"-3 2\n12345\n",
          {1, 2, 3, 3, 0, 0},
-         "Nr.1:   1 + 2 = FALSCH!!!  Bisher 1 Fehler!\n\n"
-         "Nr.2:   3 + 3 = FALSCH!!!  Bisher 2 Fehler!\n\n"
-         "Nr.3:   0 + 0 = \n",
+         "Nr.1:   1 + 2 = " + wrongAnswer(1) + "Nr.2:   3 + 3 = " + wrongAnswer(2) +
+             "Nr.3:   0 + 0 = \n",
          3,
          2},
         // The right result 12345 ends the series, counted neither right nor wrong.
         {"12345\n", {6000, 6345}, "Nr.1:   6000 + 6345 = \n", 1, 0},
         {"drei\n3\n12345\n",
          {1, 2, 0, 0},
-         "Nr.1:   1 + 2 = Bitte gib eine ganze Zahl ein.\n"
-         "Nr.1:   1 + 2 = RICHTIG!!! Bisher 0 Fehler!\n\n"
-         "Nr.2:   0 + 0 = \n",
+         "Nr.1:   1 + 2 = " + std::string(dialogue::notAWholeNumber) +
+             "Nr.1:   1 + 2 = " + rightAnswer(0) + "Nr.2:   0 + 0 = \n",
          2,
          0},
     };
