@@ -17,6 +17,13 @@ end_of_checks() {
     exit $((failures > 0))
 }
 
+# expect_same EXPECTED ACTUAL WHAT: a failure, showing both files made visible, when they differ.
+expect_same() {
+    cmp -s "$1" "$2" && return 0
+    fail "$3 differs from the expected bytes (< expected, > actual)"
+    diff <(cat -v "$1") <(cat -v "$2") | head -n 40 || true
+}
+
 # The drill's records as drill writes them on Linux; drill.exe's end their lines in CR LF.
 rule87=$(printf '%087d' 0 | tr 0 -)
 # A series record's eight lines, as a printf format of NAME KIND LIMIT GRADE EXERCISES ERRORS END.

@@ -19,12 +19,9 @@ tests=$(realpath "$(dirname "${BASH_SOURCE[0]}")")
 source "$tests/test_lib.sh"
 keep_going=1
 
-# Compares a file with the expected bytes and shows both, made visible, when they differ.
-expect_bytes() { # FILE EXPECTED WHAT
+expect_bytes() { # FILE EXPECTED WHAT: the file compared with the expected bytes
     printf '%s' "$2" >"$1.expected"
-    cmp -s "$1.expected" "$1" && return 0
-    fail "$3 differs from the expected bytes (< expected, > actual)"
-    diff <(cat -v "$1.expected") <(cat -v "$1") || true
+    expect_same "$1.expected" "$1" "$3"
 }
 
 # The exercise operands are random: mask them, keeping the exercise number and the rest. The
@@ -65,7 +62,8 @@ dialogue_lines() {
 # The texts in code page 850 with CR LF line ends, as a redirected drill.exe writes them, each in
 # a variable of its name; those with numbers are printf formats.
 eol=$'\r\n'
-for name in banner kindMenu kindRule levelMenu levelRule rejected right wrong notAWholeNumber report; do
+for name in banner kindMenu kindRule levelMenu levelRule rejected right wrong notAWholeNumber \
+    report; do
     text=$(dialogue_lines "$name" | iconv -f UTF-8 -t CP850 && printf .)
     text=${text%$'\n.'} # the text's last line has no line end
     printf -v "$name" '%s' "${text//$'\n'/$eol}"
