@@ -73,7 +73,8 @@ bool writeStandardError(std::string_view utf8)
     return writeAll(STDERR_FILENO, utf8);
 }
 
-ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
+ReplaceOutcome replaceFile(const std::string& path,
+                           const std::function<bool(const ReportWriter&)>& writeContent)
 {
     std::string target;
     struct stat old {};
@@ -86,7 +87,9 @@ ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
     if (file < 0)
         return ReplaceOutcome::Failed;
     const bool written =
-        takePermissions(file, old, exists) && writeAll(file, bytes) && ::fsync(file) == 0;
+        takePermissions(file, old, exists) &&
+        writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
+        ::fsync(file) == 0;
     if (::close(file) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return ReplaceOutcome::Failed;

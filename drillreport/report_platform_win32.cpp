@@ -147,7 +147,8 @@ bool writeStandardError(std::string_view utf8)
     return writeStandard(STD_ERROR_HANDLE, utf8);
 }
 
-ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
+ReplaceOutcome replaceFile(const std::string& path,
+                           const std::function<bool(const ReportWriter&)>& writeContent)
 {
     std::string target;
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
@@ -158,7 +159,9 @@ ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
     const HANDLE file = createBeside(target, temporary);
     if (file == INVALID_HANDLE_VALUE)
         return ReplaceOutcome::Failed;
-    const bool written = writeAll(file, bytes) && FlushFileBuffers(file);
+    const bool written =
+        writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
+        FlushFileBuffers(file);
     if (!CloseHandle(file) || !written || !moveOver(temporary, target, attributes)) {
         DeleteFileW(utf16FromUtf8(temporary).c_str());
         return ReplaceOutcome::Failed;
