@@ -3,6 +3,8 @@
 // never counts as started alone.
 #include "report_platform.h"
 
+#include "write_all_posix.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -12,19 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool writeAll(int file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(file, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 // Where the page goes: its own name when that is missing or a regular file, or the regular
 // file a link leads to; status is then what is there now. A link that leads nowhere is not

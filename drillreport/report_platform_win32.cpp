@@ -4,6 +4,7 @@
 #include "report_platform.h"
 
 #include "utf16_win32.h"
+#include "write_all_win32.h"
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -16,18 +17,6 @@
 #include <utility>
 
 namespace {
-
-bool writeAll(HANDLE file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 20));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
-            return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
 
 // The console ends a line with CR LF; a chunk never splits a surrogate pair.
 bool writeConsole(HANDLE console, std::string_view utf8)
