@@ -246,7 +246,7 @@ bool writeHtmlPage(const ReportData& data, const ReportWriter& write)
 {
     PieceOutput out{write, std::string(pageStart), false};
     std::string& page = out.text;
-    page.reserve(reportPieceSize + 16 * 1024);
+    page.reserve(reportPieceSize + std::size_t{16} * 1024);
     appendEscaped(page, reportTexts::pageTitle);
     page += style;
     page += "<h1 id=\"titel\">";
