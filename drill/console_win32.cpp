@@ -3,6 +3,7 @@
 #include "console_platform.h"
 
 #include "utf8.h"
+#include "write_all_win32.h"
 
 #include <windows.h>
 
@@ -74,7 +75,7 @@ private:
         if (isConsole_)
             writeToConsole(wide);
         else
-            writeToFile(narrow);
+            writeAll(handle_, narrow);
         const std::size_t kept = count - done;
         for (std::size_t i = 0; i < kept; ++i)
             buffer_[i] = pbase()[done + i];
@@ -123,19 +124,6 @@ private:
             DWORD written = 0;
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 4096));
             if (!WriteConsoleW(handle_, wide.data() + done, chunk, &written, nullptr) ||
-                written == 0)
-                return;
-            done += written;
-        }
-    }
-
-    void writeToFile(const std::string& narrow) const
-    {
-        std::size_t done = 0;
-        while (done < narrow.size()) {
-            DWORD written = 0;
-            if (!WriteFile(handle_, narrow.data() + done, static_cast<DWORD>(narrow.size() - done),
-                           &written, nullptr) ||
                 written == 0)
                 return;
             done += written;

@@ -1,6 +1,8 @@
 // Every text the drill shows, byte for byte, in UTF-8; the Win32 console recodes them.
 #pragma once
 
+#include "kind_options.h"
+
 #include <array>
 #include <string_view>
 
@@ -11,10 +13,7 @@ inline constexpr std::string_view bannerRule = "-----------------------------";
 inline constexpr std::string_view namePrompt = "Name: ";
 
 inline constexpr std::string_view kindQuestion = "Welche Art von Gleichungen willst du l\u00f6sen?";
-inline constexpr std::array<std::string_view, 6> kindOptions = {
-    "1 : Addition........(+)", "2 : Subtraktion.....(-)",       "3 : Multiplikation..(\u00b7)",
-    "4 : Division........(:)", "5 : Quadrieren......(x\u00b2)", "6 : Quadratwurzeln..(\u00b2/)",
-};
+// The kind options (texts::kindOptions) are in kind_options.h, shared with the log's readers.
 inline constexpr std::string_view kindPrompt = "Artnummer: ";
 inline constexpr std::string_view kindRule = "------------";
 inline constexpr std::string_view levelQuestion = "Welche Schwierigkeitsstufe?";

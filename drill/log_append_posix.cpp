@@ -3,7 +3,8 @@
 // at the true end of the file; a record that cannot be written whole is cut off again.
 #include "log_append.h"
 
-#include <cerrno>
+#include "write_all_posix.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,16 +36,7 @@ bool appendToFile(const char* path, std::string_view record)
     // O_APPEND places the first write at the end as it is then, after any record another
     // drill appended since the opening: that write's offset, not the length now, is ours.
     off_t began = -1;
-    std::size_t done = 0;
-    while (done < record.size()) {
-        const ssize_t written = ::write(fd, record.data() + done, record.size() - done);
-        if (written > 0 && done == 0)
-            began = ::lseek(fd, 0, SEEK_CUR) - written;
-        if (written > 0)
-            done += static_cast<std::size_t>(written);
-        else if (written == 0 || errno != EINTR)
-            break;
-    }
+    const std::size_t done = writeBytes(fd, record, &began);
     if (done > 0 && done < record.size())
         cutBack(fd, began, done);
     return ::close(fd) == 0 && done == record.size();

@@ -3,6 +3,8 @@
 // drill appends or a viewer reads; a record that cannot be written whole is cut off again.
 #include "log_append.h"
 
+#include "write_all_win32.h"
+
 #include <windows.h>
 
 #include <string>
@@ -52,15 +54,7 @@ bool appendToFile(const char* path, std::string_view record)
     const bool diskFile = GetFileType(file) == FILE_TYPE_DISK;
     LARGE_INTEGER length{};
     const LONGLONG began = diskFile && GetFileSizeEx(file, &length) ? length.QuadPart : -1;
-    std::size_t done = 0;
-    while (diskFile && done < bytes.size()) {
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written,
-                       nullptr) ||
-            written == 0)
-            break;
-        done += written;
-    }
+    const std::size_t done = diskFile ? writeBytes(file, bytes) : 0;
     if (done > 0 && done < bytes.size())
         cutBack(file, began, done);
     return CloseHandle(file) && done == bytes.size();

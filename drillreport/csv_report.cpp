@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view lineEnd = "\r\n";
-constexpr std::size_t pieceSize = std::size_t{64} * 1024;
 
 // The numbers after the kind, each after a semicolon.
 void appendNumbers(std::string& line, std::initializer_list<std::int64_t> values)
@@ -48,14 +47,15 @@ std::string csvField(std::string_view text)
     return quoted;
 }
 
-bool writeCsvReport(const ReportData& data, const std::function<bool(std::string_view)>& write)
+bool writeCsvReport(const ReportData& data, const ReportWriter& write)
 {
     std::vector<std::string> names;
     names.reserve(data.learnerNames.size());
     for (const std::string& name : data.learnerNames)
         names.push_back(csvField(name));
-    std::string text;
-    text.reserve(pieceSize + 1024);
+    PieceOutput out{write, {}, false};
+    std::string& text = out.text;
+    text.reserve(reportPieceSize + 1024);
     text += byteOrderMark;
     text += reportTexts::csvHeader;
     text += lineEnd;
@@ -78,11 +78,10 @@ bool writeCsvReport(const ReportData& data, const std::function<bool(std::string
         appendNumbers(text, {entry.limit, entry.exercises, entry.errors,
                              errorPercentage(entry.errors, entry.exercises), entry.grade});
         text += lineEnd;
-        if (text.size() >= pieceSize) {
-            if (!write(text))
-                return false;
-            text.clear();
-        }
+        handOn(out);
+        if (out.failed)
+            return false;
     }
-    return write(text);
+    handOn(out, true);
+    return !out.failed;
 }

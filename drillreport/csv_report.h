@@ -1,9 +1,9 @@
 // One line per series for spreadsheets: semicolons, UTF-8 with a byte order mark, CR LF.
 #pragma once
 
+#include "piece_output.h"
 #include "report_data.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,4 +14,4 @@ std::string csvField(std::string_view text);
 // The header and a line per series, in time order, handed to write a piece at a time, so that
 // the whole never stands in memory; series must be counted (countSeries). False as soon as
 // write fails.
-bool writeCsvReport(const ReportData& data, const std::function<bool(std::string_view)>& write);
+bool writeCsvReport(const ReportData& data, const ReportWriter& write);

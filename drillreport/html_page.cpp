@@ -8,8 +8,6 @@
 #include "sparkline.h"
 #include "svg_chart.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr std::string_view pageStart = R"(<!DOCTYPE html>
@@ -121,8 +119,9 @@ void appendCell(std::string& page, bool header, bool words, std::string_view mar
     page += header ? "</th>" : "</td>";
 }
 
-void appendTable(std::string& page, const Table& table, std::string_view labelledBy)
+void appendTable(PieceOutput& out, const Table& table, std::string_view labelledBy)
 {
+    std::string& page = out.text;
     appendScrollBox(page, labelledBy, "");
     page += "<table>\n<thead><tr>";
     for (std::size_t i = 0; i < table.header.size(); ++i) {
@@ -141,15 +140,17 @@ void appendTable(std::string& page, const Table& table, std::string_view labelle
             appendCell(page, i == 0, i < table.textColumns, cell);
         }
         page += "</tr>\n";
+        handOn(out);
     }
     page += "</tbody>\n</table>\n</div>\n";
 }
 
 // The overview's cells as the table has them, but the name a link to the learner's part, the
 // sparkline drawn and the trend led by its arrow.
-void appendOverview(std::string& page, const ReportData& data,
+void appendOverview(PieceOutput& out, const ReportData& data,
                     const std::vector<LearnerFigures>& learners)
 {
+    std::string& page = out.text;
     const std::vector<OverviewRow> rows = classOverview(data, learners);
     const Table table = overviewTable(data, learners, rows);
     page += "<h2 id=\"uebersicht\">";
@@ -191,6 +192,7 @@ void appendOverview(std::string& page, const ReportData& data,
         cell += "</span>";
         appendCell(page, false, true, cell);
         page += "</tr>\n";
+        handOn(out);
     }
     page += "</tbody>\n</table>\n</div>\n";
 }
@@ -214,8 +216,9 @@ std::string chartLabel(const ReportData& data, const LearnerFigures& learner)
     return label;
 }
 
-void appendLearner(std::string& page, const ReportData& data, const LearnerFigures& learner)
+void appendLearner(PieceOutput& out, const ReportData& data, const LearnerFigures& learner)
 {
+    std::string& page = out.text;
     const std::string anchor = learnerAnchor(data, learner.learner);
     page += "<section id=\"" + anchor + "\">\n<h2 id=\"" + anchor + "-titel\">";
     appendEscaped(page, shownName(data, learner.learner));
@@ -233,15 +236,17 @@ void appendLearner(std::string& page, const ReportData& data, const LearnerFigur
     appendEscaped(page, note);
     page += "</p>\n";
     page += chart.svg;
-    appendTable(page, kindsTable(learner), anchor + "-titel");
+    appendTable(out, kindsTable(learner), anchor + "-titel");
     page += "</section>\n";
 }
 
 } // namespace
 
-std::string htmlPage(const ReportData& data)
+bool writeHtmlPage(const ReportData& data, const ReportWriter& write)
 {
-    std::string page(pageStart);
+    PieceOutput out{write, std::string(pageStart), false};
+    std::string& page = out.text;
+    page.reserve(reportPieceSize + std::size_t{16} * 1024);
     appendEscaped(page, reportTexts::pageTitle);
     page += style;
     page += "<h1 id=\"titel\">";
@@ -251,19 +256,18 @@ std::string htmlPage(const ReportData& data)
     if (data.series.empty()) {
         appendElement(page, "p", reportTexts::noSeries);
         page += pageEnd;
-        return page;
+        handOn(out, true);
+        return !out.failed;
     }
     const std::vector<LearnerFigures> learners = learnerFigures(data);
-    // Room for about what is to come, so that a page of many learners is not copied as it
-    // grows; room not filled costs address space only.
-    const auto points = std::min(static_cast<std::int64_t>(data.series.size()),
-                                 chartPointsAtMost * static_cast<std::int64_t>(learners.size()));
-    page.reserve(
-        static_cast<std::size_t>(std::int64_t{4096} * std::ssize(learners) + 256 * points));
-    appendOverview(page, data, learners);
-    appendTable(page, learnersTable(data, learners), "titel");
-    for (const LearnerFigures& learner : learners)
-        appendLearner(page, data, learner);
+    appendOverview(out, data, learners);
+    appendTable(out, learnersTable(data, learners), "titel");
+    for (const LearnerFigures& learner : learners) {
+        if (out.failed)
+            return false;
+        appendLearner(out, data, learner);
+    }
     page += pageEnd;
-    return page;
+    handOn(out, true);
+    return !out.failed;
 }

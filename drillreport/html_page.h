@@ -2,9 +2,9 @@
 // the series and the table of kinds. No script, nothing loaded from elsewhere, printable.
 #pragma once
 
+#include "piece_output.h"
 #include "report_data.h"
 
-#include <string>
-
-// Series must be counted (countSeries). Says so when there are none.
-std::string htmlPage(const ReportData& data);
+// Handed to write a piece at a time; series must be counted (countSeries). Says so when there
+// are none. False as soon as write fails.
+bool writeHtmlPage(const ReportData& data, const ReportWriter& write);

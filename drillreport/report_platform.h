@@ -3,6 +3,8 @@
 // platform.
 #pragma once
 
+#include "piece_output.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,10 +15,12 @@ bool writeStandardError(std::string_view utf8);
 
 enum class ReplaceOutcome { Replaced, NotAFile, Failed };
 
-// Writes the file whole or not at all: a new file beside it, with the old one's permissions,
-// then renamed over it. Only a regular file or a missing name is replaced, and a link to a
-// regular file is written through to that file; anything else is left as it is (notAFile).
-ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes);
+// Writes the file whole or not at all: what writeContent hands to its writer goes to a new
+// file beside it, with the old one's permissions, then renamed over it; a false from
+// writeContent leaves the old one. Only a regular file or a missing name is replaced, and a link
+// to a regular file is written through to that file; anything else is left as it is (NotAFile).
+ReplaceOutcome replaceFile(const std::string& path,
+                           const std::function<bool(const ReportWriter&)>& writeContent);
 
 // True when both names lead to one existing file, however each is spelt or linked.
 bool isSameFile(const std::string& first, const std::string& second);

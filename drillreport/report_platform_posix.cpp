@@ -3,6 +3,8 @@
 // never counts as started alone.
 #include "report_platform.h"
 
+#include "write_all_posix.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -12,19 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool writeAll(int file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(file, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 // Where the page goes: its own name when that is missing or a regular file, or the regular
 // file a link leads to; status is then what is there now. A link that leads nowhere is not
@@ -84,7 +73,8 @@ bool writeStandardError(std::string_view utf8)
     return writeAll(STDERR_FILENO, utf8);
 }
 
-ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
+ReplaceOutcome replaceFile(const std::string& path,
+                           const std::function<bool(const ReportWriter&)>& writeContent)
 {
     std::string target;
     struct stat old {};
@@ -97,7 +87,9 @@ ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
     if (file < 0)
         return ReplaceOutcome::Failed;
     const bool written =
-        takePermissions(file, old, exists) && writeAll(file, bytes) && ::fsync(file) == 0;
+        takePermissions(file, old, exists) &&
+        writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
+        ::fsync(file) == 0;
     if (::close(file) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return ReplaceOutcome::Failed;

@@ -4,6 +4,7 @@
 #include "report_platform.h"
 
 #include "utf16_win32.h"
+#include "write_all_win32.h"
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -16,18 +17,6 @@
 #include <utility>
 
 namespace {
-
-bool writeAll(HANDLE file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 20));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
-            return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
 
 // The console ends a line with CR LF; a chunk never splits a surrogate pair.
 bool writeConsole(HANDLE console, std::string_view utf8)
@@ -158,7 +147,8 @@ bool writeStandardError(std::string_view utf8)
     return writeStandard(STD_ERROR_HANDLE, utf8);
 }
 
-ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
+ReplaceOutcome replaceFile(const std::string& path,
+                           const std::function<bool(const ReportWriter&)>& writeContent)
 {
     std::string target;
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
@@ -169,7 +159,9 @@ ReplaceOutcome replaceFile(const std::string& path, std::string_view bytes)
     const HANDLE file = createBeside(target, temporary);
     if (file == INVALID_HANDLE_VALUE)
         return ReplaceOutcome::Failed;
-    const bool written = writeAll(file, bytes) && FlushFileBuffers(file);
+    const bool written =
+        writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
+        FlushFileBuffers(file);
     if (!CloseHandle(file) || !written || !moveOver(temporary, target, attributes)) {
         DeleteFileW(utf16FromUtf8(temporary).c_str());
         return ReplaceOutcome::Failed;

@@ -33,6 +33,12 @@ std::string usage()
     return text;
 }
 
+// The page's content, for replaceFile to write piece by piece.
+std::function<bool(const ReportWriter&)> pageOf(const ReportData& data)
+{
+    return [&data](const ReportWriter& write) { return writeHtmlPage(data, write); };
+}
+
 std::string leftOutLine(const ReportData& data)
 {
     std::string line(reportTexts::notCounted);
@@ -105,7 +111,7 @@ int showPageHere()
         writeMessage(page + std::string(reportTexts::pageIsALog));
         return waitedFor(exitUsage);
     }
-    const ReplaceOutcome outcome = replaceFile(page, htmlPage(data));
+    const ReplaceOutcome outcome = replaceFile(page, pageOf(data));
     if (outcome != ReplaceOutcome::Replaced) {
         writeMessage(page + std::string(notReplacedWhy(outcome)));
         return waitedFor(exitUnreadable);
@@ -152,7 +158,7 @@ int runDrillReport(const std::vector<std::string>& arguments)
     const int exitCode = readLogs(data, options.logs) ? exitDone : exitUnreadable;
 
     if (options.form == ReportForm::Html) {
-        const ReplaceOutcome outcome = replaceFile(options.pagePath, htmlPage(data));
+        const ReplaceOutcome outcome = replaceFile(options.pagePath, pageOf(data));
         if (outcome != ReplaceOutcome::Replaced) {
             writeMessage(options.pagePath + std::string(notReplacedWhy(outcome)));
             return exitUnreadable;

@@ -10,25 +10,8 @@
 namespace {
 
 constexpr std::size_t columnGap = 2;
-constexpr std::size_t pieceSize = std::size_t{64} * 1024;
 
-// The report's text not yet handed on.
-struct Output {
-    const std::function<bool(std::string_view)>& write;
-    std::string text;
-    bool failed = false;
-};
-
-// Hands the text on when a piece is full, or at the end; after a failure only drops it.
-void handOn(Output& out, bool atEnd)
-{
-    if (out.text.size() < pieceSize && !atEnd)
-        return;
-    out.failed = out.failed || !out.write(out.text);
-    out.text.clear();
-}
-
-void appendTable(Output& out, const Table& table)
+void appendTable(PieceOutput& out, const Table& table)
 {
     // The widths from every row first: the rows are made twice rather than held.
     std::vector<std::size_t> widths(table.header.size(), 0);
@@ -66,10 +49,10 @@ void appendTable(Output& out, const Table& table)
 
 } // namespace
 
-bool writeTextReport(const ReportData& data, const std::function<bool(std::string_view)>& write)
+bool writeTextReport(const ReportData& data, const ReportWriter& write)
 {
-    Output out{write, headingLine(data), false};
-    out.text.reserve(pieceSize + 1024);
+    PieceOutput out{write, headingLine(data), false};
+    out.text.reserve(reportPieceSize + 1024);
     out.text += '\n';
     if (data.series.empty()) {
         out.text += reportTexts::noSeries;

@@ -53,16 +53,19 @@ foreach(program IN LISTS DRILL_PROGRAMS)
         " Icon=\"${icon_name}\"/>\n")
     string(APPEND DRILL_MSI_COMPONENT_REFS "      <ComponentRef Id=\"${program}.exe\"/>\n")
 endforeach()
-foreach(variable DRILL_PRODUCT_NAME DRILL_PUBLISHER DRILL_COPYRIGHT_NOTICE
-                 CPACK_PACKAGE_DESCRIPTION_SUMMARY)
-    set(value "${${variable}}")
-    drill_xml_escape(value)
-    set(${variable} "${value}")
-endforeach()
-foreach(fragment DRILL_MSI_ICONS DRILL_MSI_PROGRAMS DRILL_MSI_SHORTCUTS DRILL_MSI_COMPONENT_REFS)
-    string(REGEX REPLACE "\n$" "" ${fragment} "${${fragment}}") # the template ends the line
-endforeach()
-configure_file(${CMAKE_CURRENT_LIST_DIR}/drill-suite.wxs.in ${msi_dir}/drill-suite.wxs @ONLY)
+# The texts escaped in a function's scope only: CPack and the tests read them unescaped.
+function(drill_configure_wxs)
+    foreach(variable DRILL_PRODUCT_NAME DRILL_PUBLISHER DRILL_COPYRIGHT_NOTICE
+                     CPACK_PACKAGE_DESCRIPTION_SUMMARY)
+        drill_xml_escape(${variable})
+    endforeach()
+    foreach(fragment DRILL_MSI_ICONS DRILL_MSI_PROGRAMS DRILL_MSI_SHORTCUTS DRILL_MSI_COMPONENT_REFS)
+        string(REGEX REPLACE "\n$" "" ${fragment} "${${fragment}}") # the template ends the line
+    endforeach()
+    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/drill-suite.wxs.in ${msi_dir}/drill-suite.wxs
+                   @ONLY)
+endfunction()
+drill_configure_wxs()
 list(JOIN msi_files "|" msi_files) # one argument, for the build rule and the test alike
 
 # How msi_build.cmake makes a package of VERSION in WORK; the test makes others the same way.

@@ -18,7 +18,6 @@ drillview=$native/drillview/drillview
 drillreport=$native/drillreport/drillreport
 drillview_exe=$win32/drillview/drillview.exe
 docs=$source_dir/docs
-title='Logfile by .::Zandrix::.'
 export LC_ALL=C.UTF-8
 
 for program in "$drill" "$drillview" "$drillreport"; do
@@ -29,6 +28,8 @@ for program in "$drill" "$drillview" "$drillreport"; do
 done
 
 source "$source_dir/tests/x_display.sh"
+source "$source_dir/tests/viewer_e2e_lib.sh" # the window's title
+title=$(viewer_title)
 work=$(mktemp -d)
 viewer_pid='' drill_pid=''
 cleanup() {

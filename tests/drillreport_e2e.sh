@@ -18,12 +18,15 @@ cd "$work"
 [ "$platform" != wine ] || unset DISPLAY
 
 # ARGUMENTS...: exit code in status, standard output in out (or in the file named by output),
-# standard error in err
+# standard error in err; with size_limit (KiB), writes beyond it fail as on a full disk.
 run() {
     local runner=()
     [ "$platform" != wine ] || runner=(wine)
     set +e
-    timeout --kill-after=10 120 "${runner[@]}" "$program" "$@" </dev/null >"${output:-out}" 2>err
+    (
+        [ -z "${size_limit:-}" ] || { ulimit -f "$size_limit" && trap '' XFSZ; }
+        exec timeout --kill-after=10 120 "${runner[@]}" "$program" "$@"
+    ) </dev/null >"${output:-out}" 2>err
     status=$?
     set -e
 }
@@ -179,6 +182,14 @@ exec 4<&-
 check_holds seite.html "$class_heading^<h2 id=\"name-Ben-titel\">Ben</h2>^</html>"
 [ -L ziel/zur-seite ] || fail "the link was replaced"
 [ "$(listing)" = "$names" ] || fail "names or permissions changed: $(diff <(echo "$names") <(listing))"
+
+case_name='page on a full disk' # written in pieces: the old page stays whole all the same
+generated_log 1000 1250 30 >viele
+before=$(snapshot)
+size_limit=256 run --html seite.html viele
+[ "$status" = 1 ] || fail "exit code $status, expected 1"
+check_holds err 'seite.html kann nicht geschrieben werden.'
+[ "$(snapshot)" = "$before" ] || fail "the folder changed: $(diff <(echo "$before") <(snapshot))"
 
 case_name='page in a folder outside the code page'
 run --html "$unicode/seite.html" "$unicode/tovu"

@@ -1,7 +1,8 @@
 # drillreport's tests: its core over real files (on every platform, under Wine in the cross
 # build), the program end to end, its page in a real browser, and its benchmark.
 add_executable(drillreport_tests report_output_test.cpp report_records_test.cpp)
-target_link_libraries(drillreport_tests PRIVATE drillreport_core test_support)
+target_link_libraries(drillreport_tests PRIVATE drillreport_core drillview_reader drillview_file
+                      test_support)
 drill_add_unit_tests(drillreport_tests)
 
 # The program end to end: natively, or drillreport.exe under Wine in the cross build.

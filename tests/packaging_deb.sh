@@ -8,7 +8,8 @@
 set -euo pipefail
 config=$1 version=$2 close_request=$3 work=$4
 shift 4
-title='Logfile by .::Zandrix::.'
+title=${DRILL_VIEWER_TITLE:?the window title, from CTest}
+package_name=${DRILL_PACKAGE_NAME:?the package name, from CTest}
 
 rm -rf "$work"
 mkdir -p "$work/run"
@@ -20,11 +21,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/packaging_files.sh"
 timeout 300 cpack --config "$config" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
     fail "cpack: $(cat "$work/cpack.log")"
 deb=$(echo "$work"/out/*.deb)
-[ "$(basename "$deb")" = "drill-suite_${version}_$(dpkg --print-architecture).deb" ] ||
+[ "$(basename "$deb")" = "${package_name}_${version}_$(dpkg --print-architecture).deb" ] ||
     fail "package file: $deb"
 
 field() { dpkg-deb --field "$deb" "$1"; }
-[ "$(field Package)" = drill-suite ] && [ "$(field Version)" = "$version" ] &&
+[ "$(field Package)" = "$package_name" ] && [ "$(field Version)" = "$version" ] &&
     [ "$(field Section)" = games ] && [[ $(field Maintainer) =~ ^.+\ \<.+@.+\>$ ]] ||
     fail "control fields: $(dpkg-deb --field "$deb")"
 # The libraries the programs link, as dpkg-shlibdeps found them.
@@ -48,7 +49,7 @@ for program in "$@"; do
     file -b "$root/usr/games/$program" | grep -q 'ELF .*, stripped$' || fail "$program is not stripped"
 done
 # A native package's changelog, its newest entry the package's version.
-zcat "$root/usr/share/doc/drill-suite/changelog.gz" >"$work/changelog"
+zcat "$root/usr/share/doc/$package_name/changelog.gz" >"$work/changelog"
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
     fail "the changelog's newest entry is not $version: $(head -n 1 "$work/changelog")"
 

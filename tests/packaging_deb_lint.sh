@@ -19,9 +19,10 @@ keep_going=1
 #   into buffers whose size the compiler cannot see, so none can become a checked call.
 # - lintian's spelling check reads the German words "Serie" and "Tage" of drillreport's
 #   texts as misspelt English ones.
-allowed='I: drill-suite: hardening-no-fortify-functions [usr/games/drillview]
-I: drill-suite: spelling-error-in-binary Serie Series [usr/games/drillreport]
-I: drill-suite: spelling-error-in-binary Tage Stage [usr/games/drillreport]'
+package_name=${DRILL_PACKAGE_NAME:?the package name, from CTest}
+allowed="I: $package_name: hardening-no-fortify-functions [usr/games/drillview]
+I: $package_name: spelling-error-in-binary Serie Series [usr/games/drillreport]
+I: $package_name: spelling-error-in-binary Tage Stage [usr/games/drillreport]"
 lintian --fail-on none -I --pedantic "$deb" >"$work/lintian.out" 2>"$work/lintian.err" ||
     fail "lintian did not run: $(cat "$work/lintian.err")"
 while read -r tag; do

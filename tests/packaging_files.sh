@@ -17,6 +17,6 @@ expected_files() {
         if [[ " $* " == *" drillview "* ]]; then
             printf './share/icons/hicolor/%s/apps/drillview.png\n' 32x32 48x48 128x128
         fi
-        printf './share/doc/drill-suite/%s\n' changelog.gz copyright
+        printf "./share/doc/${DRILL_PACKAGE_NAME:?}/%s\n" changelog.gz copyright
     } | sort
 }

@@ -8,7 +8,7 @@
 set -euo pipefail
 build=$1 close_request=$2 work=$3
 shift 3
-title='Logfile by .::Zandrix::.'
+title=${DRILL_VIEWER_TITLE:?the window title, from CTest}
 
 rm -rf "$work"
 prefix="$work/pre fix's \"quoted\" \`tick\` \$HOME %u"

@@ -7,6 +7,8 @@
 #   MSI_BUILD_COMMAND: the build's command that makes a package (package_msi.cmake), to
 #   which VERSION, a staging folder and the package's name are added
 #   PROGRAM: the programs the package must hold (drill, drillview, drillreport)
+# (The package's name, that of its folder under Program Files, and the publisher come from
+# CTest.)
 set -euo pipefail
 build=()
 while [ "$1" != -- ]; do
@@ -18,6 +20,7 @@ shift 4
 tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$tests/test_lib.sh"
 export LC_ALL=C.UTF-8
+package_name=${DRILL_PACKAGE_NAME:?} publisher=${DRILL_PUBLISHER:?}
 declare -A names=([drill]=Rechentrainer [drillview]=Übungsprotokoll [drillreport]=Lernfortschritt)
 old=1.0.0
 
@@ -34,7 +37,7 @@ msi=drill-suite-$version-win64.msi
 # The tables.
 table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r' | sort; }
 property() { msiinfo export "$2" Property | tr -d '\r' | sed -n "s/^$1\t//p"; }
-for pair in "ProductVersion	$version" "Manufacturer	The drill developers" "ALLUSERS	1" \
+for pair in "ProductVersion	$version" "Manufacturer	$publisher" "ALLUSERS	1" \
     "ProductName	$product" "ARPPRODUCTICON	drill.ico"; do
     [ "$(property "${pair%%	*}" "$msi")" = "${pair#*	}" ] || fail "Property: $(table Property)"
 done
@@ -50,7 +53,7 @@ again_msi=drill-suite-$version-again-win64.msi
 [ "$(table Upgrade | cut -f 1-3,5,7)" = "$upgrade_code		$version	1	WIX_UPGRADE_DETECTED
 $upgrade_code	$version		2	WIX_DOWNGRADE_DETECTED" ] || fail "Upgrade: $(table Upgrade)"
 msiinfo suminfo "$msi" | grep -q '^Template: x64;' || fail "not for x64: $(msiinfo suminfo "$msi")"
-[ "$(table Directory | grep -F INSTALLDIR)" = "INSTALLDIR	ProgramFiles64Folder	drill-suite" ] ||
+[ "$(table Directory | grep -F INSTALLDIR)" = "INSTALLDIR	ProgramFiles64Folder	$package_name" ] ||
     fail "Directory: $(table Directory)"
 files=$(printf '%s\n' "${@/%/.exe}" drillstart.exe LICENSE.txt | sort)
 [ "$(table File | cut -f 3)" = "$files" ] || fail "File: $(table File)"
@@ -71,7 +74,7 @@ bash "$tests/win32_wine_prefix.sh" setup || fail "no Wine prefix"
 echo "Wine prefix set up in $SECONDS s"
 unset DISPLAY
 drive=$WINEPREFIX/drive_c
-installed=$drive/Program\ Files/drill-suite
+installed=$drive/Program\ Files/$package_name
 # Windows puts the shortcuts of a package for all users (ALLUSERS=1) in the all-users Start
 # menu; Wine's msiexec in the installing user's.
 profile=$(dirname "$(echo "$drive"/users/*/AppData)") # the one user's, not Public
@@ -107,7 +110,7 @@ for program in "$@"; do
     link=$menu/${names[$program]}.lnk
     [ -f "$link" ] || fail "no shortcut ${names[$program]}: $(ls "$menu")"
     # The target as a path of the link's LinkInfo, the arguments as a string of its own.
-    strings -a "$link" | grep -qxF 'C:\Program Files\drill-suite\drillstart.exe' &&
+    strings -a "$link" | grep -qxF "C:\\Program Files\\$package_name\\drillstart.exe" &&
         strings -a -el "$link" | grep -qx "$program" ||
         fail "${names[$program]}.lnk: $(strings -a "$link" && strings -a -el "$link")"
 done
@@ -117,7 +120,7 @@ documents=$profile/Documents
 [ ! -e "$documents/Rechentrainer" ] || fail "the folder exists before the first start"
 status=0
 printf 'Anna\r\n1 1\r\n-1\r\n12345\r\n' | (cd "$work" && timeout --kill-after=10 120 wine \
-    'C:\Program Files\drill-suite\drillstart.exe' drill >drill.out 2>drill.err) || status=$?
+    "C:\\Program Files\\$package_name\\drillstart.exe" drill >drill.out 2>drill.err) || status=$?
 [ "$status" -eq 0 ] && grep -q $'^Name: Anna    Note: 6\r$' drill.out ||
     fail "drill.exe through drillstart.exe ended with $status: $(cat -v drill.out drill.err)"
 grep -q $'^Name:\\.*Anna\r$' "$documents/Rechentrainer/tovu" ||

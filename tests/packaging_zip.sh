@@ -5,7 +5,8 @@
 # input from a pipe.
 # Usage: packaging_zip.sh CPACK_CONFIG VERSION WORK_DIRECTORY PROGRAM...
 #   PROGRAM: the programs the .zip must hold (drill, drillview, drillreport)
-# (WINEPREFIX, Wine's quiet settings and the programs' versions come from CTest.)
+# (WINEPREFIX, Wine's quiet settings, the package's name, the programs' versions and the
+# copyright notice come from CTest.)
 set -euo pipefail
 config=$1 version=$2 work=$3
 shift 3
@@ -18,13 +19,13 @@ license=$(dirname "${BASH_SOURCE[0]}")/../LICENSE
 # Each program's own version, from CMake.
 declare -A versions=([drill]=${DRILL_VERSION:?} [drillview]=${DRILLVIEW_VERSION:?}
     [drillreport]=${DRILLREPORT_VERSION:?})
-notice='Copyright (C) 2026 The drill developers, MIT License'
+notice=${DRILL_COPYRIGHT_NOTICE:?}
 
 rm -rf "$work"
 mkdir -p "$work/unpacked"
 timeout 300 cpack --config "$config" -G ZIP -B "$work/out" >"$work/cpack.log" 2>&1 ||
     fail "cpack: $(cat "$work/cpack.log")"
-folder=drill-suite-$version-win64
+folder=${DRILL_PACKAGE_NAME:?}-$version-win64
 zip=$work/out/$folder.zip
 [ -f "$zip" ] || fail "no $folder.zip: $(ls "$work/out")"
 

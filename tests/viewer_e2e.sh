@@ -13,7 +13,7 @@
 set -euo pipefail
 
 case_name=$1 drillview=$2 close_request=$3 drill=$4 artefacts=$5
-title='Logfile by .::Zandrix::.'
+title=${DRILL_VIEWER_TITLE:?the window title, from CTest}
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 work=$(mktemp -d)

@@ -3,6 +3,14 @@
 # shellcheck shell=bash
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh" # the records
 
+# viewer_title: the window's title, read from drillview/window_layout.h. For the scripts run by
+# hand, which need no configured build; CTest hands its tests the title CMake read there.
+viewer_title() {
+    local layout
+    layout=$(dirname "${BASH_SOURCE[0]}")/../drillview/window_layout.h
+    sed -n 's/.* title = "\(.*\)";$/\1/p' "$layout"
+}
+
 # write_drill_log LINES LINE-END FILE: drill's records, start, name entry and series, over and
 # over, LINES lines ending in LINE-END (an awk string: "\n" or "\r\n").
 write_drill_log() {

@@ -11,6 +11,7 @@ set -euo pipefail
 drillview=$(realpath "$1") close_request=$(realpath "$2") lines=${3:-1000000} runs=${4:-3}
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/viewer_e2e_lib.sh"
+title=$(viewer_title)
 work=$(mktemp -d)
 cleanup() {
     stop_x_server
@@ -29,7 +30,7 @@ for run in $(seq "$runs"); do
     viewer=$!
     until pid=$(pgrep -f -x "$drillview"); do sleep 0.01; done
     await_fill_end "$pid" || { echo "the fill did not end" >&2; exit 1; }
-    "$close_request" --title 'Logfile by .::Zandrix::.'
+    "$close_request" --title "$title"
     wait "$viewer"
     read -r user system peak_kb <"$work/time"
     awk -v run="$run" -v user="$user" -v kernel="$system" -v kb="$peak_kb" -v bytes="$bytes" 'BEGIN {

@@ -6,6 +6,7 @@
 #include "viewer.h"
 #include "viewer_fake_window.h"
 #include "viewer_window.h"
+#include "window_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,13 @@ void runWithLog(const std::string* log, FakeViewerWindow window = {})
 }
 
 } // namespace
+
+// The window tests find the window by the title CMake reads from the layout: this is where its
+// bytes are held to what the window must show.
+TEST(Viewer, TheWindowHasItsFixedTitle)
+{
+    EXPECT_STREQ(windowLayout::title, "Logfile by .::Zandrix::.");
+}
 
 TEST(Viewer, ShowsEveryLineAsOneRowInFileOrder)
 {

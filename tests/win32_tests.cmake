@@ -25,9 +25,16 @@ foreach(run IN ITEMS file pipe names console fifo)
                      ${CMAKE_CURRENT_BINARY_DIR}/win32_drill_e2e_${run})
 endforeach()
 
-add_test(NAME win32_drill_resources
-         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_drill_resources.sh $<TARGET_FILE:drill>
-                 ${PROJECT_SOURCE_DIR}/drill/drill.ico)
+# Each program's resources and imports, its version the one CMakeLists.txt gives it.
+function(drill_add_resources_test program icon kind icon_sizes) # SYSTEM_DLL...
+    string(TOUPPER ${program}_VERSION version)
+    add_test(NAME win32_${program}_resources
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_program_resources.sh
+                     $<TARGET_FILE:${program}> ${PROJECT_SOURCE_DIR}/${icon} ${${version}} ${kind}
+                     ${icon_sizes} kernel32.dll msvcrt.dll user32.dll gdi32.dll ${ARGN})
+endfunction()
+drill_add_resources_test(drill drill/drill.ico console 48,32,16 advapi32.dll shell32.dll)
+drill_add_resources_test(drillreport drill/drill.ico console 48,32,16 ole32.dll shell32.dll)
 
 # The committed icon must be what the committed generator (tools/) draws.
 # The generators are built before the emulator is set, so it is named here.
@@ -43,9 +50,7 @@ set_tests_properties(win32_drill_icon_current PROPERTIES FIXTURES_REQUIRED drill
 # drillview.exe: its resources, its committed icon against the generator, and the program on
 # a Wine desktop inside an X server of its own, looked at by a test-only inspector.
 if(TARGET drillview)
-    add_test(NAME win32_viewer_resources
-             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_resources.sh
-                     $<TARGET_FILE:drillview> ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
+    drill_add_resources_test(drillview drillview/drillview.ico window 128,48,32)
 
     add_test(NAME win32_viewer_icon_generate
              COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:drillview_icon_generator>
@@ -57,6 +62,7 @@ if(TARGET drillview)
     set_tests_properties(win32_viewer_icon_current PROPERTIES FIXTURES_REQUIRED drillview_icon)
 
     add_executable(win32_viewer_probe win32_viewer_probe.cpp)
+    target_include_directories(win32_viewer_probe PRIVATE ${PROJECT_SOURCE_DIR}/drillview)
     target_link_libraries(win32_viewer_probe PRIVATE user32 gdi32)
     set(viewer_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_e2e.sh)
     foreach(case line-ends no-log empty-log many-rows keys drill-while-open not-regular huge-log
@@ -65,6 +71,8 @@ if(TARGET drillview)
                  COMMAND timeout --kill-after=10 300 bash ${viewer_e2e} ${case}
                          $<TARGET_FILE:drillview> $<TARGET_FILE:win32_viewer_probe>
                          $<TARGET_FILE:drill> ${CMAKE_CURRENT_BINARY_DIR}/win32_viewer_screenshots)
+        set_tests_properties(win32_viewer_e2e_${case} PROPERTIES ENVIRONMENT
+                             "${DRILL_VIEWER_TITLE_ENVIRONMENT}")
     endforeach()
 
     # The speed benchmark on small logs, only to keep it working: outside the default run

@@ -8,13 +8,13 @@
 # Usage: win32_viewer_e2e.sh CASE DRILLVIEW_EXE INSPECTOR_EXE DRILL_EXE ARTEFACT_DIR
 #   CASE: line-ends (LF, CR, CR LF, NUL and mixed, one after another) | no-log | empty-log |
 #         many-rows | keys | drill-while-open | not-regular | huge-log | sparse-log
-# (WINEPREFIX and Wine's quiet settings come from CTest.) Every wait is bounded.
+# (WINEPREFIX, Wine's quiet settings and the viewer's title come from CTest.) Every wait is bounded.
 set -euo pipefail
 case_name=$1
 drillview=$(realpath "$2") inspector=$(realpath "$3") drill=$(realpath "$4") artefacts=$5
 export LC_ALL=C # bytes are bytes for printf, grep and cmp
 : "${WINEPREFIX:?WINEPREFIX must name the Wine prefix of the tests}"
-title='Logfile by .::Zandrix::.'
+title=${DRILL_VIEWER_TITLE:?the window title, from CTest}
 desktop="drillview-$case_name-$$"
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"

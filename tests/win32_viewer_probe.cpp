@@ -13,6 +13,8 @@
 //   time-fill     the same, with WM_CLOSE once the list is filled
 //   count         whether the list holds more than one row, and its first row
 // Answers 0 when every step could be carried out, 1 otherwise; the findings go to stdout.
+#include "window_layout.h"
+
 #include <windows.h>
 
 #include <psapi.h>
@@ -30,7 +32,6 @@
 
 namespace {
 
-constexpr const char* viewerTitle = "Logfile by .::Zandrix::.";
 constexpr DWORD findDeadline = 60000;
 constexpr UINT answerDeadline = 60000;
 constexpr DWORD fillDeadline = 120000;
@@ -60,9 +61,9 @@ bool findViewer(Viewer& viewer, DWORD pollMilliseconds)
     std::printf("searching\n");
     std::fflush(stdout);
     const DWORD start = GetTickCount();
-    while (!(viewer.window = FindWindowA(nullptr, viewerTitle))) {
+    while (!(viewer.window = FindWindowA(nullptr, windowLayout::title))) {
         if (GetTickCount() - start > findDeadline) {
-            std::printf("error: no window titled \"%s\"\n", viewerTitle);
+            std::printf("error: no window titled \"%s\"\n", windowLayout::title);
             return false;
         }
         Sleep(pollMilliseconds);
