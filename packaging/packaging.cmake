@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_NAME drill-suite)
 # The product's name, as the programs' resources and the installer's entry give it: the one
 # the drill's banner "** NAME **" shows.
 set(drill_texts ${PROJECT_SOURCE_DIR}/drill/drill_texts.h)
-file(STRINGS ${drill_texts} banner_line REGEX "banner = \"")
+file(STRINGS ${drill_texts} banner_line ENCODING UTF-8 REGEX "banner = \"")
 if(NOT banner_line MATCHES "banner = \"\\*\\* ([^\"]+) \\*\\*\"")
     message(FATAL_ERROR "${drill_texts} states no banner")
 endif()
