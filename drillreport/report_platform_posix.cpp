@@ -5,9 +5,13 @@
 
 #include "write_all_posix.h"
 
+#include <array>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -61,6 +65,67 @@ bool takePermissions(int file, const struct stat& old, bool exists)
     return ::fchmod(file, old.st_mode & 07777) == 0;
 }
 
+// The temporary page while it is written, for an interruption to remove before it ends the
+// run; a name, not a string, as a signal handler may only read memory.
+char unfinishedPage[PATH_MAX];
+volatile std::sig_atomic_t pageUnfinished = 0;
+
+constexpr std::array<int, 3> interruptions{SIGINT, SIGTERM, SIGHUP};
+using Actions = std::array<struct sigaction, interruptions.size()>;
+
+extern "C" void removeUnfinishedPage(int signal)
+{
+    if (pageUnfinished != 0)
+        ::unlink(unfinishedPage);
+    ::raise(signal); // its default action again, taken once the handler returns
+}
+
+// Catches the interruptions whose action is the default; one the caller ignores (nohup) stays
+// ignored. Answers the actions to put back.
+Actions catchInterruptions()
+{
+    Actions before{};
+    struct sigaction caught {};
+    caught.sa_handler = removeUnfinishedPage;
+    caught.sa_flags = SA_RESETHAND;
+    sigemptyset(&caught.sa_mask);
+    for (std::size_t i = 0; i < interruptions.size(); ++i) {
+        ::sigaction(interruptions[i], nullptr, &before[i]);
+        if (before[i].sa_handler == SIG_DFL)
+            ::sigaction(interruptions[i], &caught, nullptr);
+    }
+    return before;
+}
+
+void restoreInterruptions(const Actions& before)
+{
+    pageUnfinished = 0;
+    for (std::size_t i = 0; i < interruptions.size(); ++i)
+        ::sigaction(interruptions[i], &before[i], nullptr);
+}
+
+ReplaceOutcome writeBeside(const std::string& target, const struct stat& old, bool exists,
+                           const std::function<bool(const ReportWriter&)>& writeContent)
+{
+    std::string temporary;
+    const int file = createBeside(target, temporary);
+    if (file < 0)
+        return ReplaceOutcome::Failed;
+    if (temporary.size() < sizeof unfinishedPage) {
+        std::memcpy(unfinishedPage, temporary.c_str(), temporary.size() + 1);
+        pageUnfinished = 1;
+    }
+    const bool written =
+        takePermissions(file, old, exists) &&
+        writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
+        ::fsync(file) == 0;
+    if (::close(file) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return ReplaceOutcome::Failed;
+    }
+    return ReplaceOutcome::Replaced;
+}
+
 } // namespace
 
 bool writeStandardOutput(std::string_view utf8)
@@ -82,19 +147,11 @@ ReplaceOutcome replaceFile(const std::string& path,
     const ReplaceOutcome found = findTarget(path, target, old, exists);
     if (found != ReplaceOutcome::Replaced)
         return found;
-    std::string temporary;
-    const int file = createBeside(target, temporary);
-    if (file < 0)
-        return ReplaceOutcome::Failed;
-    const bool written =
-        takePermissions(file, old, exists) &&
-        writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
-        ::fsync(file) == 0;
-    if (::close(file) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return ReplaceOutcome::Failed;
-    }
-    return ReplaceOutcome::Replaced;
+    // Interrupted while the page is written, the run leaves nothing but the old page.
+    const Actions before = catchInterruptions();
+    const ReplaceOutcome outcome = writeBeside(target, old, exists, writeContent);
+    restoreInterruptions(before);
+    return outcome;
 }
 
 bool isSameFile(const std::string& first, const std::string& second)

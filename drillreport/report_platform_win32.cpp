@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
+#include <string>
 #include <utility>
 
 namespace {
@@ -102,8 +103,10 @@ HANDLE createBeside(const std::string& target, std::string& temporary)
         char name[16];
         std::snprintf(name, sizeof name, ".lf%06X", static_cast<unsigned>(mixed >> 8));
         temporary = target.substr(0, folderEnd) + name;
-        const HANDLE file = CreateFileW(utf16FromUtf8(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Shared for deletion alone: a Ctrl+C meanwhile removes it (see below).
+        const HANDLE file =
+            CreateFileW(utf16FromUtf8(temporary).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return file;
     }
@@ -135,6 +138,18 @@ bool moveOver(const std::string& temporary, const std::string& target, DWORD att
     return true;
 }
 
+// The temporary page while it is written. The console's handler runs on a thread of its own,
+// so the name is set before the handler is added and never cleared: a late Ctrl+C removes a
+// name the rename has already taken away, which does nothing.
+std::wstring unfinishedPage;
+
+BOOL WINAPI removeUnfinishedPage(DWORD)
+{
+    // The file goes when the writer's handle is closed, as the run ends.
+    DeleteFileW(unfinishedPage.c_str());
+    return FALSE; // the default handler ends the run
+}
+
 } // namespace
 
 bool writeStandardOutput(std::string_view utf8)
@@ -159,11 +174,18 @@ ReplaceOutcome replaceFile(const std::string& path,
     const HANDLE file = createBeside(target, temporary);
     if (file == INVALID_HANDLE_VALUE)
         return ReplaceOutcome::Failed;
+    // Interrupted while the page is written, or its console closed, the run leaves nothing
+    // but the old page.
+    unfinishedPage = utf16FromUtf8(temporary);
+    const bool watched = SetConsoleCtrlHandler(removeUnfinishedPage, TRUE);
     const bool written =
         writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
         FlushFileBuffers(file);
-    if (!CloseHandle(file) || !written || !moveOver(temporary, target, attributes)) {
-        DeleteFileW(utf16FromUtf8(temporary).c_str());
+    const bool replaced = CloseHandle(file) && written && moveOver(temporary, target, attributes);
+    if (watched)
+        SetConsoleCtrlHandler(removeUnfinishedPage, FALSE);
+    if (!replaced) {
+        DeleteFileW(unfinishedPage.c_str());
         return ReplaceOutcome::Failed;
     }
     return ReplaceOutcome::Replaced;

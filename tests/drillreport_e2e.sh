@@ -191,6 +191,20 @@ size_limit=256 run --html seite.html viele
 check_holds err 'seite.html kann nicht geschrieben werden.'
 [ "$(snapshot)" = "$before" ] || fail "the folder changed: $(diff <(echo "$before") <(snapshot))"
 
+case_name='page interrupted' # while it is written: nothing is left beside the old page
+generated_log 100000 125000 30 >viele
+before=$(snapshot)
+runner=()
+[ "$platform" != wine ] || runner=(wine)
+# A job in the background of a script ignores Ctrl+C unless given its default back.
+env --default-signal=INT "${runner[@]}" "$program" --html seite.html viele </dev/null >out 2>err &
+until compgen -G '.lf*' >/dev/null || ! kill -0 $! 2>/dev/null; do sleep 0.01; done
+kill -INT $! 2>/dev/null || true
+# Wine ends a run at Ctrl+C with 0; the old page tells all the same.
+if wait $! && [ "$platform" = native ]; then fail "exit code 0: the run was not interrupted"; fi
+[ "$(snapshot)" = "$before" ] || fail "the folder changed: $(diff <(echo "$before") <(snapshot))"
+rm viele
+
 case_name='page in a folder outside the code page'
 run --html "$unicode/seite.html" "$unicode/tovu"
 [ "$status" = 0 ] || fail "exit code $status"
