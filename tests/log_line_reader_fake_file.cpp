@@ -69,7 +69,6 @@ std::int32_t readLogFile(LogFileHandle handle, char* buffer, std::int32_t capaci
 
 void stepBackLogFile(LogFileHandle handle)
 {
-    ++fakeLogFiles().stepBacks;
     FakeOpenFile* file = fileOf(handle);
     if (file == nullptr)
         return;

@@ -28,7 +28,6 @@ struct FakeLogFiles {
 
     // What happened.
     std::vector<std::int32_t> readSizes; // what each read asked for
-    int stepBacks = 0;
     int opens = 0;
     int openFiles = 0;
     int misuses = 0; // a call on a handle that is not open, a step back before the start
