@@ -53,9 +53,8 @@ bool writeCsvReport(const ReportData& data, const ReportWriter& write)
     names.reserve(data.learnerNames.size());
     for (const std::string& name : data.learnerNames)
         names.push_back(csvField(name));
-    PieceOutput out{write, {}, false};
+    PieceOutput out = startPieces(write);
     std::string& text = out.text;
-    text.reserve(reportPieceSize + 1024);
     text += byteOrderMark;
     text += reportTexts::csvHeader;
     text += lineEnd;

@@ -244,9 +244,8 @@ void appendLearner(PieceOutput& out, const ReportData& data, const LearnerFigure
 
 bool writeHtmlPage(const ReportData& data, const ReportWriter& write)
 {
-    PieceOutput out{write, std::string(pageStart), false};
+    PieceOutput out = startPieces(write, pageStart);
     std::string& page = out.text;
-    page.reserve(reportPieceSize + std::size_t{16} * 1024);
     appendEscaped(page, reportTexts::pageTitle);
     page += style;
     page += "<h1 id=\"titel\">";

@@ -19,6 +19,16 @@ struct PieceOutput {
 
 inline constexpr std::size_t reportPieceSize = std::size_t{64} * 1024;
 
+// Output that starts with text, with room for a full piece and what overfills it, so that the
+// pieces are made without growing.
+inline PieceOutput startPieces(const ReportWriter& write, std::string_view text = {})
+{
+    PieceOutput out{write, {}, false};
+    out.text.reserve(reportPieceSize + std::size_t{16} * 1024);
+    out.text += text;
+    return out;
+}
+
 // Hands the text on when a piece is full, or at the end; after a failure only drops it.
 inline void handOn(PieceOutput& out, bool atEnd = false)
 {

@@ -51,8 +51,7 @@ void appendTable(PieceOutput& out, const Table& table)
 
 bool writeTextReport(const ReportData& data, const ReportWriter& write)
 {
-    PieceOutput out{write, headingLine(data), false};
-    out.text.reserve(reportPieceSize + 1024);
+    PieceOutput out = startPieces(write, headingLine(data));
     out.text += '\n';
     if (data.series.empty()) {
         out.text += reportTexts::noSeries;
