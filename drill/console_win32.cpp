@@ -1,9 +1,9 @@
 // The console on Win32: the UTF-8 texts reach a real console as wide characters and a file or
 // pipe as code page 850 bytes; the pause is the command interpreter's PAUSE.
-#include "console_platform.h"
+#include "drill/console_platform.h"
 
-#include "utf8.h"
-#include "write_all_win32.h"
+#include "logtext/utf8.h"
+#include "logtext/write_all_win32.h"
 
 #include <windows.h>
 

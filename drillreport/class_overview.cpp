@@ -1,8 +1,8 @@
 // The overview's rows, gathered in one pass over all series: each series finds its learner's
 // row by index, so the cost grows with learners plus series.
-#include "class_overview.h"
+#include "drillreport/class_overview.h"
 
-#include "drill_rules.h"
+#include "logtext/drill_rules.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // learner's later series went better than the earlier ones.
 #pragma once
 
-#include "figures.h"
-#include "report_tables.h"
+#include "drillreport/figures.h"
+#include "drillreport/report_tables.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Figures summed over the series in time order, so first and last are the earliest and latest.
-#include "figures.h"
+#include "drillreport/figures.h"
 
-#include "drill_rules.h"
-#include "learner_name.h"
+#include "drillreport/learner_name.h"
+#include "logtext/drill_rules.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // The figures of a run of series: counts, error percentage, grades and dates.
 #pragma once
 
-#include "report_data.h"
+#include "drillreport/report_data.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,8 +1,8 @@
 // Names from the two kinds of log, made one, and ordered.
-#include "learner_name.h"
+#include "drillreport/learner_name.h"
 
-#include "code_page_850.h"
-#include "utf8_text.h"
+#include "drillreport/utf8_text.h"
+#include "logtext/code_page_850.h"
 
 namespace {
 

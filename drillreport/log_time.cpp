@@ -1,8 +1,8 @@
 // The ctime form read into seconds, and the calendar that turns them back into dates.
-#include "log_time.h"
+#include "drillreport/log_time.h"
 
-#include "decimal_count.h"
-#include "drill_log_format.h"
+#include "drillreport/decimal_count.h"
+#include "logtext/drill_log_format.h"
 
 #include <array>
 #include <initializer_list>

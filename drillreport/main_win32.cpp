@@ -1,7 +1,7 @@
 // The entry of drillreport.exe: the arguments as the system holds them, in UTF-16, handed to
 // the report's run in UTF-8, so that any path Windows can name reaches it.
-#include "report_run.h"
-#include "utf16_win32.h"
+#include "drillreport/report_run.h"
+#include "logtext/utf16_win32.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 // platform.
 #pragma once
 
-#include "piece_output.h"
+#include "drillreport/piece_output.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 // The report's platform layer on POSIX: plain writes, the page renamed into place, and files
 // told apart by device and inode. The desktop entry asks for its page itself, so the program
 // never counts as started alone.
-#include "report_platform.h"
+#include "drillreport/report_platform.h"
 
-#include "write_all_posix.h"
+#include "logtext/write_all_posix.h"
 
 #include <array>
 #include <cerrno>

@@ -1,10 +1,10 @@
 // The report's platform layer on Win32: UTF-8 reaches a console as wide characters and a file
 // or pipe as it is; paths go to the wide functions; the page is moved into place and shown;
 // files are told apart by their file index.
-#include "report_platform.h"
+#include "drillreport/report_platform.h"
 
-#include "utf16_win32.h"
-#include "write_all_win32.h"
+#include "logtext/utf16_win32.h"
+#include "logtext/write_all_win32.h"
 
 #include <objbase.h>
 #include <shellapi.h>

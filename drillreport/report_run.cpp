@@ -1,16 +1,16 @@
 // One pass: every log is read, the series counted once each, and the one report written. A
 // log that cannot be read is named and the others are still reported. Started from the
 // desktop, the program writes the page of the log here and shows it.
-#include "report_run.h"
+#include "drillreport/report_run.h"
 
-#include "csv_report.h"
-#include "drill_log_format.h"
-#include "html_page.h"
-#include "report_options.h"
-#include "report_platform.h"
-#include "report_tables.h"
-#include "report_texts.h"
-#include "text_report.h"
+#include "drillreport/csv_report.h"
+#include "drillreport/html_page.h"
+#include "drillreport/report_options.h"
+#include "drillreport/report_platform.h"
+#include "drillreport/report_tables.h"
+#include "drillreport/report_texts.h"
+#include "drillreport/text_report.h"
+#include "logtext/drill_log_format.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The chart as inline SVG: a plot of 0 to 100 percent over the learner's dates, grid lines
 // with their labels, a line through the points, and a legend of the grade colours. The
 // colours come from the page's style sheet by the classes g1 to g6.
-#include "svg_chart.h"
+#include "drillreport/svg_chart.h"
 
-#include "drill_rules.h"
-#include "html_escape.h"
-#include "report_texts.h"
+#include "drillreport/html_escape.h"
+#include "drillreport/report_texts.h"
+#include "logtext/drill_rules.h"
 
 #include <cmath>
 #include <vector>

@@ -1,7 +1,7 @@
 // A learner's chart: the error percentage of each series over time, coloured by its grade.
 #pragma once
 
-#include "report_data.h"
+#include "drillreport/report_data.h"
 
 #include <cstdint>
 #include <string>

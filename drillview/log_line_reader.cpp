@@ -1,6 +1,6 @@
 // The line reader: byte taking with one push-back, the line rules, and a scan that moves whole
 // runs of ordinary bytes out of the buffer at once.
-#include "log_line_reader.h"
+#include "drillview/log_line_reader.h"
 
 #include <algorithm>
 #include <bit>

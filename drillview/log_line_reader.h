@@ -1,7 +1,7 @@
 // Reading a file line by line: LF, CR, CR LF and NUL end a line, every other byte passes as is.
 #pragma once
 
-#include "log_file.h"
+#include "drillview/log_file.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The baseline of drillreport's benchmark: the viewer's line reader alone, reading a log to its
 // end. Usage: drillreport_read_lines LOG   (prints the lines and bytes it read)
-#include "log_line_reader.h"
+#include "drillview/log_line_reader.h"
 
 #include <cstdio>
 #include <string>

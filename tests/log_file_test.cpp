@@ -1,10 +1,10 @@
 // The platform's file layer on real files: reads, the step back, missing files, and drill's
 // appends succeeding while a reader holds the log open.
-#include "log_append.h"
-#include "log_file.h"
-#include "log_line_reader.h"
-#include "stored_log.h"
-#include "temp_directory.h"
+#include "drill/log_append.h"
+#include "drillview/log_file.h"
+#include "drillview/log_line_reader.h"
+#include "tests/stored_log.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

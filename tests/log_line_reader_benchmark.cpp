@@ -3,8 +3,8 @@
 // buffer size and, for comparison, in 64 KiB blocks. Usage:
 //   log_line_reader_benchmark [--megabytes=N] [Google Benchmark options]   (N defaults to 200)
 // It fails when the two disagree on the number of lines.
-#include "drill_log.h"
-#include "log_line_reader.h"
+#include "drill/drill_log.h"
+#include "drillview/log_line_reader.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // The line reader over the in-memory file layer: every terminator, block boundaries, long
 // lines, raw bytes, missing files, failing reads and the reader without its buffer.
-#include "log_line_reader.h"
-#include "log_line_reader_fake_file.h"
-#include "log_line_reader_reference.h"
+#include "drillview/log_line_reader.h"
+#include "tests/log_line_reader_fake_file.h"
+#include "tests/log_line_reader_reference.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // drillreport's reading of logs: series records among damaged lines, duplicates, the time
 // text and the learners' names from both kinds of computer.
-#include "drill_log.h"
-#include "learner_name.h"
-#include "log_time.h"
-#include "report_data.h"
-#include "temp_directory.h"
+#include "drill/drill_log.h"
+#include "drillreport/learner_name.h"
+#include "drillreport/log_time.h"
+#include "drillreport/report_data.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // hands them out, with or without the buffer, and with reads that start failing.
 // Input: one byte choosing the read size and the buffer, one byte choosing the first failing
 // read (0: none), then the file's bytes.
-#include "log_line_reader.h"
-#include "log_line_reader_fake_file.h"
-#include "log_line_reader_reference.h"
+#include "drillview/log_line_reader.h"
+#include "tests/log_line_reader_fake_file.h"
+#include "tests/log_line_reader_reference.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Writing bytes whole on Win32: WriteFile until done, a piece at a time.
-#include "write_all_win32.h"
+#include "logtext/write_all_win32.h"
 
 #include <windows.h>
 
