@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -73,7 +72,7 @@ private:
             done += length;
         }
         if (isConsole_)
-            writeToConsole(wide);
+            writeConsoleAll(handle_, wide);
         else
             writeAll(handle_, narrow);
         const std::size_t kept = count - done;
@@ -115,19 +114,6 @@ private:
         wchar_t converted = L'?';
         MultiByteToWideChar(GetConsoleOutputCP(), 0, &single, 1, &converted, 1);
         wide += converted;
-    }
-
-    void writeToConsole(const std::wstring& wide) const
-    {
-        std::size_t done = 0;
-        while (done < wide.size()) {
-            DWORD written = 0;
-            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 4096));
-            if (!WriteConsoleW(handle_, wide.data() + done, chunk, &written, nullptr) ||
-                written == 0)
-                return;
-            done += written;
-        }
     }
 
     HANDLE handle_;

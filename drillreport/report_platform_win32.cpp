@@ -8,7 +8,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
@@ -17,7 +16,7 @@
 
 namespace {
 
-// The console ends a line with CR LF; a chunk never splits a surrogate pair.
+// The console ends a line with CR LF.
 bool writeConsole(HANDLE console, std::string_view utf8)
 {
     std::wstring wide;
@@ -26,19 +25,7 @@ bool writeConsole(HANDLE console, std::string_view utf8)
             wide += L'\r';
         wide += unit;
     }
-    std::size_t done = 0;
-    while (done < wide.size()) {
-        std::size_t chunk = std::min<std::size_t>(wide.size() - done, 4096);
-        if (done + chunk < wide.size() && IS_HIGH_SURROGATE(wide[done + chunk - 1]))
-            --chunk;
-        DWORD written = 0;
-        if (!WriteConsoleW(console, wide.data() + done, static_cast<DWORD>(chunk), &written,
-                           nullptr) ||
-            written == 0)
-            return false;
-        done += written;
-    }
-    return true;
+    return writeConsoleAll(console, wide);
 }
 
 bool writeStandard(DWORD which, std::string_view utf8)

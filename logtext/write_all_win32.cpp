@@ -1,4 +1,4 @@
-// Writing bytes whole on Win32: WriteFile until done, a piece at a time.
+// Writing whole on Win32: WriteFile and WriteConsoleW until done, a piece at a time.
 #include "logtext/write_all_win32.h"
 
 #include <windows.h>
@@ -17,4 +17,23 @@ std::size_t writeBytes(void* file, std::string_view bytes)
         done += written;
     }
     return done;
+}
+
+bool writeConsoleAll(void* console, std::wstring_view text)
+{
+    constexpr std::size_t largestPiece = 4096;
+    std::size_t done = 0;
+    while (done < text.size()) {
+        std::size_t piece = std::min(text.size() - done, largestPiece);
+        // A pair parted between two writes would reach the console as two wrong characters.
+        if (done + piece < text.size() && IS_HIGH_SURROGATE(text[done + piece - 1]))
+            --piece;
+        DWORD written = 0;
+        if (!WriteConsoleW(console, text.data() + done, static_cast<DWORD>(piece), &written,
+                           nullptr) ||
+            written == 0)
+            return false;
+        done += written;
+    }
+    return true;
 }
