@@ -62,12 +62,3 @@ std::string decodeLearnerName(std::string_view logged)
         appendShown(name, codePage850(static_cast<unsigned char>(byte)));
     return name;
 }
-
-bool namesInOrder(std::string_view first, std::string_view second)
-{
-    const std::string firstLetters = nameSortKey(first);
-    const std::string secondLetters = nameSortKey(second);
-    if (firstLetters != secondLetters)
-        return firstLetters < secondLetters;
-    return first < second;
-}

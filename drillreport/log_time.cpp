@@ -176,13 +176,6 @@ void appendClockTime(std::string& text, LogMoment moment)
     appendFields(text, {{second / 3600, 2}, {second / 60 % 60, 2}, {second % 60, 2}}, ':');
 }
 
-void appendDateTime(std::string& text, LogMoment moment)
-{
-    appendIsoDate(text, moment);
-    text += ' ';
-    appendClockTime(text, moment);
-}
-
 void appendDateAndMinute(std::string& text, LogMoment moment)
 {
     appendDate(text, moment);

@@ -120,19 +120,6 @@ bool LogLineReader::atEnd()
     return false;
 }
 
-std::string LogLineReader::readLine()
-{
-    std::string line;
-    readLine(line);
-    return line;
-}
-
-void LogLineReader::readLine(std::string& line)
-{
-    line.clear();
-    readLinePart(line, std::string::npos);
-}
-
 bool LogLineReader::readLinePart(std::string& line, std::size_t most)
 {
     if (handle == noLogFile)

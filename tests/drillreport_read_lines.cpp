@@ -14,7 +14,8 @@ int main(int argc, char** argv)
     std::size_t lines = 0;
     std::size_t bytes = 0;
     while (!reader.atEnd()) {
-        reader.readLine(line);
+        line.clear();
+        reader.readLinePart(line, std::string::npos);
         ++lines;
         bytes += line.size();
     }

@@ -162,7 +162,9 @@ TEST(ReportTimeText, ReadsWhatTheDrillWritesAndNothingElse)
         LogMoment moment = 0;
         ASSERT_EQ(parseTimeText(c.text, moment), c.dateTime != nullptr) << c.text;
         std::string dateTime;
-        appendDateTime(dateTime, moment);
+        appendIsoDate(dateTime, moment);
+        dateTime += ' ';
+        appendClockTime(dateTime, moment);
         EXPECT_EQ(dateTime, c.dateTime != nullptr ? c.dateTime : "1970-01-01 00:00:00") << c.text;
     }
 }
