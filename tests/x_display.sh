@@ -2,7 +2,9 @@
 # shellcheck shell=bash
 # start_x_server DIRECTORY: starts Xvfb (1024x768x24, no TCP) on a display it picks itself,
 # so that several can run at once, and exports DISPLAY once it accepts clients; its log goes
-# to DIRECTORY/xvfb.log. Returns 1, with that log on stderr, when it does not start.
+# to DIRECTORY/xvfb.log. Returns 1, with that log on stderr, when it does not start. It never
+# resets: by default X resets when its last client leaves, and refuses the clients that come
+# meanwhile, such as the next program of a case that starts one after another.
 # stop_x_server: ends it; for the caller's EXIT trap, harmless when none was started.
 # stop_viewer_and_x_server: ends the program whose id the caller keeps in viewer_pid, then X.
 xvfb_pid=''
@@ -11,7 +13,7 @@ viewer_pid=''
 start_x_server() { # DIRECTORY
     local display=$1/display
     rm -f "$display"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$display" >"$1/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 3>"$display" >"$1/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 200); do
         [ -s "$display" ] && break
