@@ -16,11 +16,9 @@ case_name=$1 drillview=$2 close_request=$3 drill=$4 artefacts=$5
 title=${DRILL_VIEWER_TITLE:?the window title, from CTest}
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
-work=$(mktemp -d)
-viewer_measure=()
-trap '[ -z "$fifo_holder" ] || kill "$fifo_holder"; stop_viewer_and_x_server; rm -rf "$work"' EXIT
-source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/viewer_e2e_lib.sh"
+make_work_folder
+viewer_measure=()
 
 # The list's inside, left of where the scroll bar appears, and the scroll bar's strip.
 rows_area() { convert "$1" -crop 240x450+20+20 +repage "${@:2}"; }
@@ -52,18 +50,15 @@ shows_empty_list() {
 # AddressSanitizer reserves terabytes of address space, so a sanitized viewer is limited by
 # its resident memory instead.
 start_viewer() {
-    (
-        cd "$work"
-        if [ -n "${1:-}" ] && [[ $(ldd "$drillview") == *libasan* ]]; then
-            export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=$1
-        elif [ -n "${1:-}" ]; then
-            ulimit -v $(($1 * 1024))
-        fi
-        exec timeout 60 "${viewer_measure[@]}" "$drillview" >"$work/viewer.out" 2>&1
-    ) &
-    viewer_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title//./\\.}\$" |
-        head -n 1) || fail "no window titled '$title'"
+    local limit='' command=(timeout 60 "${viewer_measure[@]}" "$drillview")
+    if [ -n "${1:-}" ] && [[ $(ldd "$drillview") == *libasan* ]]; then
+        command=(env "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=$1" "${command[@]}")
+    elif [ -n "${1:-}" ]; then
+        limit=$(($1 * 1024))
+    fi
+    run_in_work "$limit" "${command[@]}"
+    window=$(await_window "$title" 20 --onlyvisible) ||
+        fail "no window: $(head -c 3000 "$work/viewer.out")"
 }
 
 check_window() {

@@ -1,5 +1,6 @@
 # What the viewer's end-to-end tests and benchmarks share, sourced by them: logs, things in the
-# log's place that are not logs, and a wait for the end of the fill.
+# log's place that are not logs, a scratch folder, the viewer's start and its window, and a
+# wait for the end of the fill.
 # shellcheck shell=bash
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh" # the records
 
@@ -52,6 +53,50 @@ make_non_regular_log() {
         or die "$!\n"' "$2" ;;
     folder) mkdir "$2" ;;
     esac
+}
+
+# make_work_folder: a scratch folder in work, and an EXIT trap that ends what a case left
+# running (the FIFO's holder, the viewer and the X server of x_display.sh) and removes it.
+make_work_folder() {
+    work=$(mktemp -d)
+    trap '[ -z "$fifo_holder" ] || kill "$fifo_holder"; stop_viewer_and_x_server; rm -rf "$work"' EXIT
+}
+
+# run_in_work LIMIT-KB COMMAND...: the viewer's command in the background in the work folder,
+# its output in work/viewer.out, its address space limited to LIMIT-KB unless that is empty;
+# its id in viewer_pid.
+run_in_work() {
+    local limit=$1
+    shift
+    (
+        cd "$work"
+        [ -z "$limit" ] || ulimit -v "$limit"
+        exec "$@" >"$work/viewer.out" 2>&1
+    ) &
+    viewer_pid=$!
+}
+
+# await_window TITLE SECONDS [SEARCH-OPTION...]: prints the id of the first window titled
+# TITLE once there is one, for at most SECONDS while the process viewer_pid lives; else says
+# why on stderr and fails. Each search is a try of its own, as a window that goes away while
+# xdotool walks the tree (BadWindow) ends xdotool, and the wait must go on.
+await_window() {
+    local title=$1 seconds=$2 said
+    local deadline=$((SECONDS + seconds))
+    shift 2
+    while :; do
+        said=$(timeout 10 xdotool search "$@" --name "^${title//./\\.}\$" 2>&1) &&
+            grep -m 1 -x '[0-9]\+' <<<"$said" && return 0
+        if ! kill -0 "$viewer_pid" 2>/dev/null; then
+            echo "the program ended before a window titled '$title' came" >&2
+            return 1
+        fi
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "no window titled '$title' after $seconds s; xdotool said: $said" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
 }
 
 # await_fill_end PID: the fill is over once the viewer's process has used no processor time for

@@ -19,9 +19,7 @@ desktop="drillview-$case_name-$$"
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_display.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/viewer_e2e_lib.sh"
-work=$(mktemp -d)
-trap '[ -z "$fifo_holder" ] || kill "$fifo_holder"; stop_viewer_and_x_server; rm -rf "$work"' EXIT
-source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
+make_work_folder
 keep_going=1
 give_up() {
     fail "$*"
@@ -34,15 +32,10 @@ give_up() {
 # memory it needs at its start, so a limit (memory_limit, in KB) below 2 GB stops it starting.
 memory_limit=''
 start_viewer() {
-    (
-        cd "$work"
-        [ -z "$memory_limit" ] || ulimit -v "$memory_limit"
-        exec timeout --kill-after=10 120 wine explorer "/desktop=$desktop,1024x768" "$drillview" \
-            >"$work/viewer.out" 2>&1
-    ) &
-    viewer_pid=$!
-    timeout 60 xdotool search --sync --name "^${title//./\\.}\$" >/dev/null 2>&1 ||
-        give_up "no window titled '$title'; Wine said: $(tail -c 2000 "$work/viewer.out")"
+    run_in_work "$memory_limit" \
+        timeout --kill-after=10 120 wine explorer "/desktop=$desktop,1024x768" "$drillview"
+    await_window "$title" 60 >/dev/null ||
+        give_up "no window; Wine said: $(tail -c 2000 "$work/viewer.out")"
 }
 
 # The viewer's own Linux process: Wine starts it apart from the explorer, in the work folder.
