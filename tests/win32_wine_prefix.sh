@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up the Win32 tests' Wine prefix before they run, and lets Wine go after them.
+# Sets up the Win32 tests' Wine prefix before they run, and lets Wine go after them: the
+# shutdown ends once Wine's server has.
 # Usage: win32_wine_prefix.sh setup|shutdown   (WINEPREFIX and Wine's settings come from CTest)
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the Wine prefix of the tests}"
@@ -40,7 +41,10 @@ setup)
     fi
     ;;
 shutdown)
-    releaseKeeper # Wine's server ends by itself a few seconds later
+    releaseKeeper
+    # Wine's server ends a few seconds after its last program. Until it has, it may still write
+    # to the prefix, and a set-up after it would find it half gone: wait for its end.
+    timeout 60 wineserver -w || { echo "Wine's server did not end within a minute" >&2; exit 1; }
     ;;
 *)
     echo "usage: $0 setup|shutdown" >&2
