@@ -18,7 +18,8 @@ constexpr std::wstring_view noProgramText = L"Das Programm kann nicht gestartet 
 
 // The user's Documents folder as the shell knows it (also when redirected to a server),
 // with the folder of the programs inside, made when missing; empty when that fails.
-std::wstring userFolder() {
+std::wstring userFolder()
+{
     PWSTR documents = nullptr;
     if (FAILED(SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_CREATE, nullptr, &documents))) {
         return {};
@@ -33,7 +34,8 @@ std::wstring userFolder() {
 
 // PROGRAM.exe beside this launcher; empty unless the name is a plain word of letters, so
 // that the argument can never name another folder.
-std::wstring programBeside(std::wstring_view name) {
+std::wstring programBeside(std::wstring_view name)
+{
     if (name.empty() || name.find_first_not_of(L"abcdefghijklmnopqrstuvwxyz") != name.npos) {
         return {};
     }
@@ -47,7 +49,8 @@ std::wstring programBeside(std::wstring_view name) {
     return path + std::wstring(name) + L".exe";
 }
 
-bool hasStandardHandles() {
+bool hasStandardHandles()
+{
     for (DWORD which : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
         HANDLE handle = GetStdHandle(which);
         if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
@@ -61,7 +64,8 @@ bool hasStandardHandles() {
 // start. Started from the shell the launcher has no standard handles, and a console program
 // gets a console of its own; started from a script, the program reads and writes the
 // script's handles instead.
-bool runProgram(const std::wstring& program, const std::wstring& folder, DWORD& status) {
+bool runProgram(const std::wstring& program, const std::wstring& folder, DWORD& status)
+{
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     bool passHandles = hasStandardHandles();
@@ -87,14 +91,16 @@ bool runProgram(const std::wstring& program, const std::wstring& folder, DWORD& 
     return true;
 }
 
-void tellUser(const std::wstring& text) {
+void tellUser(const std::wstring& text)
+{
     MessageBoxW(nullptr, text.c_str(), userFolderName.data(), MB_OK | MB_ICONERROR);
 }
 
 } // namespace
 
 // Usage: drillstart.exe PROGRAM   (drill, drillview or drillreport, without .exe)
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int)
+{
     std::wstring folder = userFolder();
     if (folder.empty()) {
         tellUser(std::wstring(noFolderText));
