@@ -6,11 +6,14 @@
 
 #include <windows.h>
 
+#include <bit>
+
 namespace {
 
+// The seam holds the system's handle as an integer of its size: its bits, both ways.
 HANDLE asHandle(LogFileHandle file)
 {
-    return reinterpret_cast<HANDLE>(file);
+    return std::bit_cast<HANDLE>(file);
 }
 
 } // namespace
@@ -30,7 +33,7 @@ LogFileHandle openLogFile(const char* path)
         CloseHandle(file);
         return noLogFile;
     }
-    return reinterpret_cast<LogFileHandle>(file);
+    return std::bit_cast<LogFileHandle>(file);
 }
 
 std::int32_t readLogFile(LogFileHandle file, char* buffer, std::int32_t capacity)
