@@ -7,7 +7,7 @@ packages=(g++ cmake make)
 if [ "${1:-all}" = all ]; then
     packages+=(
         googletest libgtest-dev libbenchmark-dev       # unit tests and benchmarks
-        clang-format clang-tidy                        # the layout check, the lint
+        clang-format clang-tidy git                    # the layout check (git's files), the lint
         clang libclang-rt-dev                          # the clang build, the fuzz target
         libfltk1.3-dev                                 # the Linux viewer window
         xvfb xauth xdotool x11-utils imagemagick       # window tests under Xvfb

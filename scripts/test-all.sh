@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything (Linux with GCC and with clang, Linux with sanitizers, Win32) and runs
+# Checks every C++ file of both platforms against clang-format and clang-tidy first, then
+# builds everything (Linux with GCC and with clang, Linux with sanitizers, Win32) and runs
 # every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,8 +10,15 @@ stage() { echo "=== $1 (after ${SECONDS} s) ==="; }
 
 stage packages
 scripts/install-deps.sh all
-stage layout
+# The lint comes before any build, so that no failing test can skip it. clang-tidy reads the
+# compile databases that configuring writes: the clang build's (the Linux and portable files)
+# and the win32 build's (the Win32 and portable ones).
+stage lint
 scripts/check-format.sh
+cmake --preset clang >/dev/null
+cmake --preset win32 >/dev/null
+scripts/check-tidy.sh build/clang
+scripts/check-tidy.sh build/win32
 jobs=$(nproc)
 for preset in native clang sanitize win32; do
     stage "$preset"
@@ -18,7 +26,4 @@ for preset in native clang sanitize win32; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
-# The clang build's compile database is the one clang-tidy reads.
-stage clang-tidy
-scripts/check-tidy.sh build/clang
 stage done
