@@ -93,11 +93,18 @@ entries() {
             $1 == "Publisher" { sub(/.*REG_SZ +/, ""); publisher = $0 }
             END { if (name == product) print version, publisher }'
 }
-# What an install left: the files with their sizes and times, the shortcuts' contents (Wine
-# writes them anew when the product is installed again), and the entries.
+# What an install left: the files with their sizes and times, the shortcuts (Wine writes them
+# anew when the product is installed again) and the entries. A shortcut is compared without
+# its shell items (their size in 2 bytes after the 76 of the header, then them): they hold when
+# each folder of the target's path was last read, which changes by chance. The rest holds the
+# target's path, the arguments and the icon.
 state() {
+    local link items
     find "$installed" -printf '%p %s %T@\n' | sort
-    md5sum "$menu"/*.lnk
+    for link in "$menu"/*.lnk; do
+        items=$(od -An -tu2 -j76 -N2 "$link" | tr -d ' ')
+        echo "$link $({ head -c 76 "$link" && tail -c +$((76 + 2 + items + 1)) "$link"; } | md5sum)"
+    done
     entries
 }
 
