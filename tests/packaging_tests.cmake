@@ -56,10 +56,12 @@ elseif(CMAKE_CROSSCOMPILING)
                          ENVIRONMENT "DRILL_PUBLISHER=${DRILL_PUBLISHER}")
 endif()
 
-# The package's name as CPack gives it, and the viewer's title for those that start it.
+# The package's name as CPack gives it, the viewer's title for those that start it, and the
+# icons' sizes.
 foreach(test IN ITEMS packaging_deb packaging_deb_lint packaging_install packaging_zip packaging_msi)
     if(TEST ${test})
         set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
-                     DRILL_PACKAGE_NAME=${CPACK_PACKAGE_NAME} "${DRILL_VIEWER_TITLE_ENVIRONMENT}")
+                     DRILL_PACKAGE_NAME=${CPACK_PACKAGE_NAME} "${DRILL_VIEWER_TITLE_ENVIRONMENT}"
+                     ${DRILL_ICON_SIZES_ENVIRONMENT})
     endif()
 endforeach()
