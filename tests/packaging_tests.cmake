@@ -12,6 +12,13 @@ endif()
 set(cpack_config ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
 
 if(NOT WIN32)
+    # The README names the packages and the .exe files with the versions stated here.
+    add_test(NAME packaging_readme_versions
+             COMMAND ${CMAKE_COMMAND} -DREADME=${PROJECT_SOURCE_DIR}/README.md
+                     -DPROJECT_VERSION=${PROJECT_VERSION} -DDRILL_VERSION=${DRILL_VERSION}
+                     -DDRILLVIEW_VERSION=${DRILLVIEW_VERSION}
+                     -DDRILLREPORT_VERSION=${DRILLREPORT_VERSION}
+                     -P ${CMAKE_CURRENT_SOURCE_DIR}/readme_versions.cmake)
     if(NOT TARGET viewer_close_request)
         return() # no viewer, no window tests (DRILL_BUILD_VIEWER=OFF)
     endif()
