@@ -134,6 +134,7 @@ page a log by a link|2||zum-log$is_a_log|--html zum-log pc2/tovu ./pc1/tovu
 page a folder|1||ordner$not_a_file|--html ordner
 page a FIFO|1||fifo$not_a_file|--html fifo
 page in a missing folder|1||nirgends/seite.html kann nicht geschrieben werden.|--html nirgends/seite.html
+names with control characters|1||�]0;x�$unreadable^�[1mx/y.html kann nicht|--html $'\e[1mx/y.html' $'\e]0;x\a'
 $more_cases
 CASES
 
