@@ -18,13 +18,15 @@ cd "$work"
 [ "$platform" != wine ] || unset DISPLAY
 
 # ARGUMENTS...: exit code in status, standard output in out (or in the file named by output),
-# standard error in err; with size_limit (KiB), writes beyond it fail as on a full disk.
+# standard error in err; with size_limit (KiB), writes beyond it fail as on a full disk (and
+# raise SIGXFSZ, which drillreport must not die of; Wine would).
 run() {
     local runner=()
     [ "$platform" != wine ] || runner=(wine)
     set +e
     (
-        [ -z "${size_limit:-}" ] || { ulimit -f "$size_limit" && trap '' XFSZ; }
+        [ -z "${size_limit:-}" ] || ulimit -f "$size_limit"
+        [ -z "${size_limit:-}" ] || [ "$platform" = native ] || trap '' XFSZ
         exec timeout --kill-after=10 120 "${runner[@]}" "$program" "$@"
     ) </dev/null >"${output:-out}" 2>err
     status=$?
