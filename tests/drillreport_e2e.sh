@@ -250,7 +250,8 @@ fi
 rm -r viele neben
 
 # A new page on another file system (a stick, /tmp): its temporary file is made beside it, not
-# in the working folder, or the rename would fail; its mode is what the umask gives.
+# in the working folder, or the rename would fail; natively its mode is what the umask gives
+# (Wine's server makes files with its own umask).
 case_name='new page on another file system'
 elsewhere=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 umask_before=$(umask)
@@ -259,7 +260,8 @@ run --html "$elsewhere/seite.html" tovu
 umask "$umask_before"
 [ "$status" = 0 ] || fail "exit code $status: $(cat err)"
 check_holds "$elsewhere/seite.html" '</html>'
-[ "$(stat -c %a "$elsewhere/seite.html")" = 640 ] || fail "mode $(stat -c %a "$elsewhere/seite.html")"
+[ "$platform" = wine ] || [ "$(stat -c %a "$elsewhere/seite.html")" = 640 ] ||
+    fail "mode $(stat -c %a "$elsewhere/seite.html")"
 [ "$(ls -A "$elsewhere")" = seite.html ] || fail "left beside the page: $(ls -A "$elsewhere")"
 rm -r "$elsewhere"
 
