@@ -5,13 +5,13 @@
 // as a folder in memory (tmpfs) syncs for nothing.
 #include "drill/drill_log.h"
 #include "drill/log_append.h"
+#include "tests/ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -30,21 +30,6 @@ void appendSeries(benchmark::State& state)
             state.SkipWithError("the record could not be appended");
     }
 }
-
-// Keeps each benchmark's wall time per append (the median of repetitions) for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> times;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
-                continue;
-            times[run.run_name.str()] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
@@ -67,7 +52,7 @@ int main(int argc, char** argv)
         ->Arg(1)
         ->UseRealTime()
         ->Unit(benchmark::kMicrosecond);
-    RatioReporter reporter;
+    RatioReporter reporter(true);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::filesystem::remove(logPath);
