@@ -4,6 +4,7 @@
 // the file, and a record that cannot be written whole is cut off again with none but its bytes.
 #include "drill/log_append.h"
 
+#include "logtext/drill_log_format.h"
 #include "logtext/write_all_posix.h"
 
 #include <cerrno>
@@ -42,7 +43,7 @@ bool endsInTornLine(int fd)
     struct stat file {};
     char last = '\n';
     return ::fstat(fd, &file) == 0 && file.st_size > 0 &&
-           ::pread(fd, &last, 1, file.st_size - 1) == 1 && last != '\n';
+           ::pread(fd, &last, 1, file.st_size - 1) == 1 && !logFormat::endsLine(last);
 }
 
 // Cuts the file back to where the record began, so the next record starts on a line of its

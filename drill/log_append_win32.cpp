@@ -4,6 +4,7 @@
 // reads, and a record that cannot be written whole is cut off again with none but its bytes.
 #include "drill/log_append.h"
 
+#include "logtext/drill_log_format.h"
 #include "logtext/write_all_win32.h"
 
 #include <windows.h>
@@ -47,8 +48,8 @@ void unlock(HANDLE file)
 }
 
 // What the record needs before it so that it starts on a line of its own: nothing after a
-// line end, LF after a CR, CR LF after anything else (what a drill killed in the middle of its
-// append, or a power cut, left).
+// line end, but LF after a CR, which the CR LF of a torn record lacks; CR LF after anything
+// else (what a drill killed in the middle of its append, or a power cut, left).
 std::string_view lineEndFirst(HANDLE file, LONGLONG size)
 {
     OVERLAPPED at{};
@@ -56,9 +57,11 @@ std::string_view lineEndFirst(HANDLE file, LONGLONG size)
     at.OffsetHigh = static_cast<DWORD>(static_cast<ULONGLONG>(size - 1) >> 32);
     char last = '\n';
     DWORD read = 0;
-    if (size <= 0 || !ReadFile(file, &last, 1, &read, &at) || read != 1 || last == '\n')
+    if (size <= 0 || !ReadFile(file, &last, 1, &read, &at) || read != 1)
         return {};
-    return last == '\r' ? "\n" : "\r\n";
+    if (last == '\r')
+        return "\n";
+    return logFormat::endsLine(last) ? "" : "\r\n";
 }
 
 // Cuts the file back to its length before the record, so the next record starts on a line of
