@@ -6,6 +6,7 @@
 #include "drillreport/report_platform.h"
 #include "drillreport/report_run.h"
 #include "drillreport/report_texts.h"
+#include "drillreport/shown_text.h"
 #include "logtext/drill_log_format.h"
 #include "logtext/utf16_win32.h"
 
@@ -99,14 +100,14 @@ int showPageHere()
     }
     const std::string page = fullPath(std::string(reportTexts::desktopPage));
     if (pageIsALog(page, logs)) {
-        writeMessage(page + std::string(reportTexts::pageIsALog));
+        writeMessage(shownFileName(page) + std::string(reportTexts::pageIsALog));
         return waitedFor(exitUsage);
     }
     if (!writePage(page, data))
         return waitedFor(exitUnreadable);
-    writeLine(std::string(reportTexts::pageSavedIn) + page);
+    writeLine(std::string(reportTexts::pageSavedIn) + shownFileName(page));
     if (!openInBrowser(page)) {
-        writeMessage(page + std::string(reportTexts::cannotShow));
+        writeMessage(shownFileName(page) + std::string(reportTexts::cannotShow));
         return waitedFor(exitUnreadable);
     }
     return exitDone;

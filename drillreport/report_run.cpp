@@ -8,6 +8,7 @@
 #include "drillreport/report_platform.h"
 #include "drillreport/report_tables.h"
 #include "drillreport/report_texts.h"
+#include "drillreport/shown_text.h"
 #include "drillreport/text_report.h"
 #include "logtext/drill_log_format.h"
 
@@ -56,7 +57,7 @@ bool readLogs(ReportData& data, const std::vector<std::string>& logs)
     bool allRead = true;
     for (const std::string& log : logs) {
         if (!readLog(data, log.c_str())) {
-            writeMessage(log + std::string(reportTexts::cannotRead));
+            writeMessage(shownFileName(log) + std::string(reportTexts::cannotRead));
             allRead = false;
         }
     }
@@ -81,7 +82,7 @@ bool writePage(const std::string& page, const ReportData& data)
     const ReplaceOutcome outcome = replaceFile(
         page, [&data](const ReportWriter& write) { return writeHtmlPage(data, write); });
     if (outcome != ReplaceOutcome::Replaced) {
-        writeMessage(page + std::string(notReplacedWhy(outcome)));
+        writeMessage(shownFileName(page) + std::string(notReplacedWhy(outcome)));
         return false;
     }
     return true;
@@ -104,7 +105,7 @@ int runDrillReport(const std::vector<std::string>& arguments)
     if (options.logs.empty())
         options.logs.emplace_back(logFormat::fileName);
     if (options.form == ReportForm::Html && pageIsALog(options.pagePath, options.logs)) {
-        writeMessage(options.pagePath + std::string(reportTexts::pageIsALog));
+        writeMessage(shownFileName(options.pagePath) + std::string(reportTexts::pageIsALog));
         return exitUsage;
     }
 
