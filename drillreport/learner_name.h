@@ -9,8 +9,9 @@
 // terminal acts on a name.
 std::string decodeLearnerName(std::string_view logged);
 
-// Alphabetical as a German reader expects: case ignored, umlauts with their base letter,
-// "ß" as "ss"; names that tie so are ordered by their bytes.
+// Alphabetical as a German reader expects, the same on every platform: case ignored, the
+// letters of Latin scripts with their base letter ("É" with "E", "Ş" with "S", "Ł" with "L"),
+// "ß" as "ss", combining marks passed over; names that tie so are ordered by their bytes.
 bool namesInOrder(std::string_view first, std::string_view second);
 
 // What namesInOrder compares first, worked out once for a name that is compared often: UTF-8
