@@ -1,6 +1,7 @@
 // The figures of a run of series: counts, error percentage, grades and dates.
 #pragma once
 
+#include "drill_rules.h"
 #include "report_data.h"
 
 #include <cstdint>
@@ -26,10 +27,16 @@ std::int32_t errorPercentageOf(const Figures& figures);
 // The mean grade in tenths, rounded half up: 23 for 2,3.
 std::int64_t averageGradeTenths(const Figures& figures);
 
+// Each kind and number range has a slot, in the order of the rows of kinds: by kind, then by
+// range.
+inline constexpr std::size_t kindSlots = texts::kindOptions.size() * numberLimits.size();
+std::size_t kindSlot(const SeriesEntry& entry);
+
 struct KindFigures {
     std::int32_t kind = 0;
     std::int32_t limit = 0;
     Figures figures;
+    Figures recent; // of its latest series, where the overview asks
 };
 
 struct LearnerFigures {
@@ -37,6 +44,9 @@ struct LearnerFigures {
     Figures total;
     std::vector<KindFigures> kinds; // by kind, then by number limit
 };
+
+// The figures of the series of a slot.
+KindFigures kindFigures(std::size_t slot, const Figures& figures);
 
 // Per learner, in the order of their names.
 std::vector<LearnerFigures> learnerFigures(const ReportData& data);
