@@ -41,12 +41,10 @@ KindFigures kindToPractise(const ReportData& data, const LatestOfKinds& latest)
         Figures figures;
         for (std::size_t i = count - std::min(count, recent); i < count; ++i)
             addSeries(figures, data.series[latest.ring[slot][i % recent]]);
-        const Figures& best = chosen.recent;
+        const Figures& best = chosen.figures;
         if (figures.errors > 0 && (best.exercises == 0 || figures.errors * best.exercises >
-                                                              best.errors * figures.exercises)) {
-            chosen = kindFigures(slot, {});
-            chosen.recent = figures;
-        }
+                                                              best.errors * figures.exercises))
+            chosen = kindFigures(slot, figures);
     }
     return chosen;
 }
@@ -149,7 +147,7 @@ Table overviewTable(const ReportData& data, const std::vector<LearnerFigures>& l
         if (rows[i].practise.kind > 0) {
             practise = kindAndRange(rows[i].practise);
             practise += reportTexts::practiseAt;
-            practise += percent(errorPercentageOf(rows[i].practise.recent));
+            practise += percent(errorPercentageOf(rows[i].practise.figures));
         }
         return {shownName(data, learner.learner),
                 percentAndGrade(rows[i].recent),

@@ -32,7 +32,8 @@ struct OverviewRow {
     Figures recent;                            // of the last recentSeries series
     std::vector<std::int32_t> lastPercentages; // of the last series, the oldest first
     Trend trend = Trend::None;
-    KindFigures practise; // the kind and range to practise, with its recent figures; kind 0: none
+    // The kind and range to practise, with the figures of its recent series; kind 0 for none.
+    KindFigures practise;
     bool needsHelp = false;
 };
 

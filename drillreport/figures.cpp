@@ -42,9 +42,7 @@ std::size_t kindSlot(const SeriesEntry& entry)
 KindFigures kindFigures(std::size_t slot, const Figures& figures)
 {
     return {static_cast<std::int32_t>(slot / numberLimits.size() + 1),
-            numberLimits[slot % numberLimits.size()],
-            figures,
-            {}};
+            numberLimits[slot % numberLimits.size()], figures};
 }
 
 std::vector<LearnerFigures> learnerFigures(const ReportData& data)

@@ -36,7 +36,6 @@ struct KindFigures {
     std::int32_t kind = 0;
     std::int32_t limit = 0;
     Figures figures;
-    Figures recent; // of its latest series, where the overview asks
 };
 
 struct LearnerFigures {
