@@ -1,5 +1,5 @@
 // The console conventions shared by every step of the dialogue.
-#include "console_io.h"
+#include "drill/console_io.h"
 
 #include <cstdint>
 #include <istream>

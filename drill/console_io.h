@@ -1,7 +1,7 @@
 // The console conventions: end of line with flush, whole-number and whole-line reads.
 #pragma once
 
-#include "drill_console.h"
+#include "drill/drill_console.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The console on POSIX: UTF-8 texts as they are, an input that a hangup ends, and output that
 // may fail without ending the drill.
-#include "console_platform.h"
+#include "drill/console_platform.h"
 
-#include "console_posix.h"
+#include "drill/console_posix.h"
 
 #include <cerrno>
 #include <csignal>

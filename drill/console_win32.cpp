@@ -1,13 +1,12 @@
 // The console on Win32: the UTF-8 texts reach a real console as wide characters and a file or
 // pipe as code page 850 bytes; the pause is the command interpreter's PAUSE.
-#include "console_platform.h"
+#include "drill/console_platform.h"
 
-#include "utf8.h"
-#include "write_all_win32.h"
+#include "logtext/utf8.h"
+#include "logtext/write_all_win32.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -73,7 +72,7 @@ private:
             done += length;
         }
         if (isConsole_)
-            writeToConsole(wide);
+            writeConsoleAll(handle_, wide);
         else
             writeAll(handle_, narrow);
         const std::size_t kept = count - done;
@@ -115,19 +114,6 @@ private:
         wchar_t converted = L'?';
         MultiByteToWideChar(GetConsoleOutputCP(), 0, &single, 1, &converted, 1);
         wide += converted;
-    }
-
-    void writeToConsole(const std::wstring& wide) const
-    {
-        std::size_t done = 0;
-        while (done < wide.size()) {
-            DWORD written = 0;
-            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 4096));
-            if (!WriteConsoleW(handle_, wide.data() + done, chunk, &written, nullptr) ||
-                written == 0)
-                return;
-            done += written;
-        }
     }
 
     HANDLE handle_;

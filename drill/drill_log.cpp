@@ -1,8 +1,8 @@
 // The drill log's format and its appends.
-#include "drill_log.h"
+#include "drill/drill_log.h"
 
-#include "drill_log_format.h"
-#include "log_append.h"
+#include "drill/log_append.h"
+#include "logtext/drill_log_format.h"
 
 #include <array>
 #include <cstdio>

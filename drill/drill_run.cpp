@@ -1,13 +1,13 @@
 // The drill's start-up and main cycle.
-#include "drill_run.h"
+#include "drill/drill_run.h"
 
-#include "console_io.h"
-#include "drill_log.h"
-#include "drill_texts.h"
-#include "menu.h"
-#include "name_entry.h"
-#include "report.h"
-#include "series.h"
+#include "drill/console_io.h"
+#include "drill/drill_log.h"
+#include "drill/drill_texts.h"
+#include "drill/menu.h"
+#include "drill/name_entry.h"
+#include "drill/report.h"
+#include "drill/series.h"
 
 void runDrill(DrillState& state, DrillConsole& console)
 {

@@ -1,7 +1,7 @@
 // Every text the drill shows, byte for byte, in UTF-8; the Win32 console recodes them.
 #pragma once
 
-#include "kind_options.h"
+#include "logtext/kind_options.h"
 
 #include <array>
 #include <string_view>

@@ -1,9 +1,9 @@
 // Appending a record on POSIX: O_APPEND and as few writes as the system allows (one for any
 // record of a sane size), so concurrent drills never interleave lines and every record lands
 // at the true end of the file; a record that cannot be written whole is cut off again.
-#include "log_append.h"
+#include "drill/log_append.h"
 
-#include "write_all_posix.h"
+#include "logtext/write_all_posix.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

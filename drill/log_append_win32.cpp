@@ -1,9 +1,9 @@
 // Appending a record on Win32: FILE_APPEND_DATA and one WriteFile (more only where the system
 // writes less), so every record lands whole at the true end of the file even while another
 // drill appends or a viewer reads; a record that cannot be written whole is cut off again.
-#include "log_append.h"
+#include "drill/log_append.h"
 
-#include "write_all_win32.h"
+#include "logtext/write_all_win32.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The entry of drill: one state, the standard clock and generator, the platform's console.
-#include "console_platform.h"
-#include "drill_console.h"
-#include "drill_run.h"
-#include "drill_state.h"
+#include "drill/console_platform.h"
+#include "drill/drill_console.h"
+#include "drill/drill_run.h"
+#include "drill/drill_state.h"
 
 #include <cstdlib>
 #include <ctime>

@@ -1,9 +1,9 @@
 // The exercise menu.
-#include "menu.h"
+#include "drill/menu.h"
 
-#include "console_io.h"
-#include "drill_rules.h"
-#include "drill_texts.h"
+#include "drill/console_io.h"
+#include "drill/drill_texts.h"
+#include "logtext/drill_rules.h"
 
 #include <span>
 

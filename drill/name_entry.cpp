@@ -1,8 +1,8 @@
 // Reading the learner's name at the name entry.
-#include "name_entry.h"
+#include "drill/name_entry.h"
 
-#include "console_io.h"
-#include "utf8.h"
+#include "drill/console_io.h"
+#include "logtext/utf8.h"
 
 #include <string_view>
 

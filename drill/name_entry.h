@@ -1,7 +1,7 @@
 // The learner's name as the drill keeps it: one line, bounded, and safe to log.
 #pragma once
 
-#include "drill_console.h"
+#include "drill/drill_console.h"
 
 #include <cstddef>
 #include <string>

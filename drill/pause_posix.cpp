@@ -1,10 +1,10 @@
 // The pause on POSIX: a prompt, then one key read from the terminal without echo. Whatever
 // ends or stops the drill meanwhile finds the terminal's own settings restored first.
-#include "console_platform.h"
+#include "drill/console_platform.h"
 
-#include "console_posix.h"
-#include "drill_texts.h"
-#include "utf8.h"
+#include "drill/console_posix.h"
+#include "drill/drill_texts.h"
+#include "logtext/utf8.h"
 
 #include <cerrno>
 #include <csignal>

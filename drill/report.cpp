@@ -1,10 +1,10 @@
 // The series report and grading.
-#include "report.h"
+#include "drill/report.h"
 
-#include "console_io.h"
-#include "drill_log.h"
-#include "drill_rules.h"
-#include "drill_texts.h"
+#include "drill/console_io.h"
+#include "drill/drill_log.h"
+#include "drill/drill_texts.h"
+#include "logtext/drill_rules.h"
 
 void runReport(DrillState& state, DrillConsole& console)
 {

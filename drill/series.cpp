@@ -1,8 +1,8 @@
 // The exercise series.
-#include "series.h"
+#include "drill/series.h"
 
-#include "console_io.h"
-#include "drill_texts.h"
+#include "drill/console_io.h"
+#include "drill/drill_texts.h"
 
 #include <cstdlib>
 #include <string_view>

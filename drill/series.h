@@ -1,8 +1,8 @@
 // The exercise series: random exercises, judged one by one, until the learner types 12345.
 #pragma once
 
-#include "drill_console.h"
-#include "drill_state.h"
+#include "drill/drill_console.h"
+#include "drill/drill_state.h"
 
 #include <cstdint>
 #include <string>

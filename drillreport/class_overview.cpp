@@ -1,8 +1,8 @@
 // The overview's rows, each learner walking only their own series, so that the cost grows
 // with learners plus series.
-#include "class_overview.h"
+#include "drillreport/class_overview.h"
 
-#include "drill_rules.h"
+#include "logtext/drill_rules.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 // and the error percentages of the last series.
 #pragma once
 
-#include "figures.h"
-#include "report_tables.h"
+#include "drillreport/figures.h"
+#include "drillreport/report_tables.h"
 
 #include <cstddef>
 #include <cstdint>

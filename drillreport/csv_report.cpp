@@ -1,9 +1,9 @@
 // Fields quoted as RFC 4180 says, so that a spreadsheet opens the file at a click whichever
 // separator it guesses.
-#include "csv_report.h"
+#include "drillreport/csv_report.h"
 
-#include "drill_rules.h"
-#include "report_texts.h"
+#include "drillreport/report_texts.h"
+#include "logtext/drill_rules.h"
 
 #include <charconv>
 #include <initializer_list>

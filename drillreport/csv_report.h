@@ -1,8 +1,8 @@
 // One line per series for spreadsheets: semicolons, UTF-8 with a byte order mark, CR LF.
 #pragma once
 
-#include "piece_output.h"
-#include "report_data.h"
+#include "drillreport/piece_output.h"
+#include "drillreport/report_data.h"
 
 #include <string>
 #include <string_view>

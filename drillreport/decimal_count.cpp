@@ -1,5 +1,5 @@
 // Reading the log's whole numbers: the record scanner's counts and the time text's fields.
-#include "decimal_count.h"
+#include "drillreport/decimal_count.h"
 
 #include <limits>
 

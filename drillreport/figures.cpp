@@ -1,7 +1,7 @@
 // Figures summed over the series in time order, so first and last are the earliest and latest.
-#include "figures.h"
+#include "drillreport/figures.h"
 
-#include "learner_name.h"
+#include "drillreport/learner_name.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // The figures of a run of series: counts, error percentage, grades and dates.
 #pragma once
 
-#include "drill_rules.h"
-#include "report_data.h"
+#include "drillreport/report_data.h"
+#include "logtext/drill_rules.h"
 
 #include <cstdint>
 #include <vector>

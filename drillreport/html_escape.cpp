@@ -1,5 +1,5 @@
 // The five characters markup gives a meaning, written as references.
-#include "html_escape.h"
+#include "drillreport/html_escape.h"
 
 void appendEscaped(std::string& markup, std::string_view text)
 {

@@ -1,12 +1,12 @@
 // The page in UTF-8 with its style sheet inside: the class overview, then each learner's part,
 // each kept on one A4 page when printed. Wide tables scroll in their own box in a narrow window.
-#include "html_page.h"
+#include "drillreport/html_page.h"
 
-#include "class_overview.h"
-#include "html_escape.h"
-#include "report_tables.h"
-#include "sparkline.h"
-#include "svg_chart.h"
+#include "drillreport/class_overview.h"
+#include "drillreport/html_escape.h"
+#include "drillreport/report_tables.h"
+#include "drillreport/sparkline.h"
+#include "drillreport/svg_chart.h"
 
 namespace {
 

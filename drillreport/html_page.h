@@ -2,8 +2,8 @@
 // the series and the table of kinds. No script, nothing loaded from elsewhere, printable.
 #pragma once
 
-#include "piece_output.h"
-#include "report_data.h"
+#include "drillreport/piece_output.h"
+#include "drillreport/report_data.h"
 
 // Handed to write a piece at a time; series must be counted (countSeries). Says so when there
 // are none. False as soon as write fails.

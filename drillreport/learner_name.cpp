@@ -1,9 +1,9 @@
 // Names from the two kinds of log, made one, and ordered.
-#include "learner_name.h"
+#include "drillreport/learner_name.h"
 
-#include "code_page_850.h"
-#include "sort_letters.h"
-#include "utf8_text.h"
+#include "drillreport/sort_letters.h"
+#include "drillreport/utf8_text.h"
+#include "logtext/code_page_850.h"
 
 #include <algorithm>
 
@@ -54,13 +54,4 @@ std::string decodeLearnerName(std::string_view logged)
     for (const char byte : logged)
         appendShown(name, codePage850(static_cast<unsigned char>(byte)));
     return name;
-}
-
-bool namesInOrder(std::string_view first, std::string_view second)
-{
-    const std::string firstLetters = nameSortKey(first);
-    const std::string secondLetters = nameSortKey(second);
-    if (firstLetters != secondLetters)
-        return firstLetters < secondLetters;
-    return first < second;
 }

@@ -1,8 +1,8 @@
 // The ctime form read into seconds, and the calendar that turns them back into dates.
-#include "log_time.h"
+#include "drillreport/log_time.h"
 
-#include "decimal_count.h"
-#include "drill_log_format.h"
+#include "drillreport/decimal_count.h"
+#include "logtext/drill_log_format.h"
 
 #include <array>
 #include <initializer_list>
@@ -174,13 +174,6 @@ void appendClockTime(std::string& text, LogMoment moment)
 {
     const std::int64_t second = secondOfDay(moment);
     appendFields(text, {{second / 3600, 2}, {second / 60 % 60, 2}, {second % 60, 2}}, ':');
-}
-
-void appendDateTime(std::string& text, LogMoment moment)
-{
-    appendIsoDate(text, moment);
-    text += ' ';
-    appendClockTime(text, moment);
 }
 
 void appendDateAndMinute(std::string& text, LogMoment moment)

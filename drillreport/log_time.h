@@ -26,10 +26,8 @@ bool parseGermanDate(std::string_view text, LogMoment& dayStart);
 
 // "07.12.2026"
 void appendDate(std::string& text, LogMoment moment);
-// "2026-12-07 11:36:42"
-void appendDateTime(std::string& text, LogMoment moment);
-// "2026-12-07", and "11:36:42": the parts of appendDateTime, for a writer that keeps the date
-// of one day for all its moments.
+// "2026-12-07", and "11:36:42", for a writer that keeps the date of one day for all its
+// moments.
 void appendIsoDate(std::string& text, LogMoment moment);
 void appendClockTime(std::string& text, LogMoment moment);
 // "07.12.2026 11:36"

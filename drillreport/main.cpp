@@ -1,5 +1,5 @@
 // The entry of drillreport: the whole program is the report's run.
-#include "report_run.h"
+#include "drillreport/report_run.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
 // A series record is eight lines in the order the drill writes them. A line that breaks the
 // order ends the record it was in, whose lines are left out, and is read afresh.
-#include "record_scanner.h"
+#include "drillreport/record_scanner.h"
 
-#include "decimal_count.h"
-#include "drill_log_format.h"
-#include "drill_rules.h"
+#include "drillreport/decimal_count.h"
+#include "logtext/drill_log_format.h"
+#include "logtext/drill_rules.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // lines and records it leaves out.
 #pragma once
 
-#include "log_time.h"
+#include "drillreport/log_time.h"
 
 #include <cstdint>
 #include <string>

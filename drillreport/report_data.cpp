@@ -1,10 +1,10 @@
 // The logs' series, gathered line by line: memory grows with the learners and the series, not
 // with the size of the logs.
-#include "report_data.h"
+#include "drillreport/report_data.h"
 
-#include "learner_name.h"
-#include "log_line_reader.h"
-#include "record_scanner.h"
+#include "drillreport/learner_name.h"
+#include "drillreport/record_scanner.h"
+#include "drillview/log_line_reader.h"
 
 #include <algorithm>
 #include <tuple>

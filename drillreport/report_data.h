@@ -1,7 +1,7 @@
 // Every counted series of the logs read, each once, and the learners they belong to.
 #pragma once
 
-#include "log_time.h"
+#include "drillreport/log_time.h"
 
 #include <cstdint>
 #include <deque>

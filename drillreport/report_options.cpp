@@ -1,8 +1,8 @@
 // Options come before, between or after the logs; "--" ends them, so that a log may be called
 // like one.
-#include "report_options.h"
+#include "drillreport/report_options.h"
 
-#include "report_texts.h"
+#include "drillreport/report_texts.h"
 
 OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOptions& options,
                             std::string& problem)

@@ -2,7 +2,7 @@
 // [LOG ...]
 #pragma once
 
-#include "log_time.h"
+#include "drillreport/log_time.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,8 @@
-// What the report needs of its platform: its outputs, the page written whole, files told
-// apart, and how it was started. Paths and texts are UTF-8 throughout. Implemented once per
-// platform.
+// What the report needs of its platform: its outputs, the page written whole, and files told
+// apart. Paths and texts are UTF-8 throughout. Implemented once per platform.
 #pragma once
 
-#include "piece_output.h"
+#include "drillreport/piece_output.h"
 
 #include <string>
 #include <string_view>
@@ -24,16 +23,3 @@ ReplaceOutcome replaceFile(const std::string& path,
 
 // True when both names lead to one existing file, however each is spelt or linked.
 bool isSameFile(const std::string& first, const std::string& second);
-
-// True when the program has its console to itself, as when started from the desktop or a
-// shortcut; false when started from a command prompt, a script or without a console.
-bool startedAlone();
-
-// The path made absolute against the working folder.
-std::string fullPath(const std::string& path);
-
-// Shows the page in the user's web browser; false when the system could not start one.
-bool openInBrowser(const std::string& path);
-
-// Until a key is pressed, so that what was written stays on the screen.
-void waitForKey();

@@ -1,9 +1,8 @@
 // The report's platform layer on POSIX: plain writes, the page renamed into place, and files
-// told apart by device and inode. The desktop entry asks for its page itself, so the program
-// never counts as started alone.
-#include "report_platform.h"
+// told apart by device and inode.
+#include "drillreport/report_platform.h"
 
-#include "write_all_posix.h"
+#include "logtext/write_all_posix.h"
 
 #include <array>
 #include <cerrno>
@@ -13,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -160,28 +158,4 @@ bool isSameFile(const std::string& first, const std::string& second)
     struct stat other {};
     return ::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0 &&
            one.st_dev == other.st_dev && one.st_ino == other.st_ino;
-}
-
-bool startedAlone()
-{
-    return false;
-}
-
-std::string fullPath(const std::string& path)
-{
-    std::error_code failed;
-    const std::filesystem::path full = std::filesystem::absolute(path, failed);
-    return failed ? path : full.string();
-}
-
-bool openInBrowser(const std::string&)
-{
-    return false;
-}
-
-void waitForKey()
-{
-    char byte = 0;
-    while (::read(STDIN_FILENO, &byte, 1) < 0 && errno == EINTR) {
-    }
 }

@@ -1,16 +1,13 @@
 // The report's platform layer on Win32: UTF-8 reaches a console as wide characters and a file
-// or pipe as it is; paths go to the wide functions; the page is moved into place and shown;
-// files are told apart by their file index.
-#include "report_platform.h"
+// or pipe as it is; paths go to the wide functions; the page is moved into place; files are
+// told apart by their file index.
+#include "drillreport/report_platform.h"
 
-#include "utf16_win32.h"
-#include "write_all_win32.h"
+#include "logtext/utf16_win32.h"
+#include "logtext/write_all_win32.h"
 
-#include <objbase.h>
-#include <shellapi.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
@@ -19,7 +16,7 @@
 
 namespace {
 
-// The console ends a line with CR LF; a chunk never splits a surrogate pair.
+// The console ends a line with CR LF.
 bool writeConsole(HANDLE console, std::string_view utf8)
 {
     std::wstring wide;
@@ -28,19 +25,7 @@ bool writeConsole(HANDLE console, std::string_view utf8)
             wide += L'\r';
         wide += unit;
     }
-    std::size_t done = 0;
-    while (done < wide.size()) {
-        std::size_t chunk = std::min<std::size_t>(wide.size() - done, 4096);
-        if (done + chunk < wide.size() && IS_HIGH_SURROGATE(wide[done + chunk - 1]))
-            --chunk;
-        DWORD written = 0;
-        if (!WriteConsoleW(console, wide.data() + done, static_cast<DWORD>(chunk), &written,
-                           nullptr) ||
-            written == 0)
-            return false;
-        done += written;
-    }
-    return true;
+    return writeConsoleAll(console, wide);
 }
 
 bool writeStandard(DWORD which, std::string_view utf8)
@@ -207,55 +192,4 @@ bool isSameFile(const std::string& first, const std::string& second)
     }
     return one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
            one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
-}
-
-bool startedAlone()
-{
-    // A command prompt shares its console; Explorer and a shortcut make one for the program.
-    DWORD processes[2] = {};
-    return GetConsoleProcessList(processes, 2) == 1;
-}
-
-std::string fullPath(const std::string& path)
-{
-    const std::wstring wide = utf16FromUtf8(path);
-    const DWORD units = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (units == 0)
-        return path;
-    std::wstring full(units, L'\0');
-    const DWORD written = GetFullPathNameW(wide.c_str(), units, full.data(), nullptr);
-    if (written == 0 || written >= units)
-        return path;
-    full.resize(written);
-    return utf8FromUtf16(full);
-}
-
-bool openInBrowser(const std::string& path)
-{
-    // The shell may hand the page to a handler of its own that needs COM.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const HINSTANCE opened = ShellExecuteW(nullptr, L"open", utf16FromUtf8(path).c_str(), nullptr,
-                                           nullptr, SW_SHOWNORMAL);
-    if (SUCCEEDED(com))
-        CoUninitialize();
-    return reinterpret_cast<INT_PTR>(opened) > 32;
-}
-
-void waitForKey()
-{
-    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-    DWORD mode = 0;
-    DWORD read = 0;
-    if (!GetConsoleMode(input, &mode)) {
-        char byte = 0;
-        (void)ReadFile(input, &byte, 1, &read, nullptr); // input redirected: one byte or its end
-        return;
-    }
-    // Only a key pressed from now on: nothing typed ahead, no key let go, no mouse.
-    FlushConsoleInputBuffer(input);
-    INPUT_RECORD event = {};
-    while (ReadConsoleInputW(input, &event, 1, &read) && read == 1) {
-        if (event.EventType == KEY_EVENT && event.Event.KeyEvent.bKeyDown)
-            return;
-    }
 }

@@ -1,7 +1,7 @@
 // The cells of the report's tables, formatted once for every output.
-#include "report_tables.h"
+#include "drillreport/report_tables.h"
 
-#include "drill_rules.h"
+#include "logtext/drill_rules.h"
 
 namespace {
 

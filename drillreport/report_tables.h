@@ -2,8 +2,8 @@
 // and per kind and number range of one learner.
 #pragma once
 
-#include "figures.h"
-#include "report_texts.h"
+#include "drillreport/figures.h"
+#include "drillreport/report_texts.h"
 
 #include <cstddef>
 #include <cstdint>

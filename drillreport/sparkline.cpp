@@ -1,8 +1,8 @@
 // The sparkline drawn in a box of 100 by 24 that the style sheet stretches to its cell and
 // underlines; its strokes keep their width however it is stretched.
-#include "sparkline.h"
+#include "drillreport/sparkline.h"
 
-#include "html_escape.h"
+#include "drillreport/html_escape.h"
 
 #include <cstdio>
 

@@ -5,12 +5,12 @@
 // g6, and chart, whose texts grow on a narrow screen. The grid and the whiskers are one path
 // each, and lines end inside the tags, where they make no text nodes, so that a page of many
 // learners stays light.
-#include "svg_chart.h"
+#include "drillreport/svg_chart.h"
 
-#include "drill_rules.h"
-#include "html_escape.h"
-#include "report_tables.h"
-#include "report_texts.h"
+#include "drillreport/html_escape.h"
+#include "drillreport/report_tables.h"
+#include "drillreport/report_texts.h"
+#include "logtext/drill_rules.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // and the legend of the colours.
 #pragma once
 
-#include "report_data.h"
+#include "drillreport/report_data.h"
 
 #include <cstdint>
 #include <string>

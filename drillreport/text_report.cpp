@@ -1,8 +1,8 @@
 // Tables laid out in columns by characters, not bytes, so that umlauts keep them aligned.
-#include "text_report.h"
+#include "drillreport/text_report.h"
 
-#include "report_tables.h"
-#include "utf8_text.h"
+#include "drillreport/report_tables.h"
+#include "drillreport/utf8_text.h"
 
 #include <algorithm>
 #include <string>

@@ -1,8 +1,8 @@
 // The report for a terminal: the heading, the learners' table, then each learner's kinds.
 #pragma once
 
-#include "piece_output.h"
-#include "report_data.h"
+#include "drillreport/piece_output.h"
+#include "drillreport/report_data.h"
 
 // Handed to write a piece at a time, so that the whole never stands in memory; series must be
 // counted (countSeries). Says so when there are none. False as soon as write fails.

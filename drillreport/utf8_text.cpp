@@ -1,7 +1,7 @@
 // UTF-8 decoded and written, one code point at a time.
-#include "utf8_text.h"
+#include "drillreport/utf8_text.h"
 
-#include "utf8.h"
+#include "logtext/utf8.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The viewer's icon as shapes in the unit square.
-#include "icon_image.h"
+#include "drillview/icon_image.h"
 
-#include "icon_sampling.h"
+#include "drillview/icon_sampling.h"
 
 #include <algorithm>
 #include <cmath>

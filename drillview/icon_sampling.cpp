@@ -1,5 +1,5 @@
 // Sampling an icon's shape: sixteen points per pixel, averaged.
-#include "icon_sampling.h"
+#include "drillview/icon_sampling.h"
 
 #include <algorithm>
 #include <cmath>

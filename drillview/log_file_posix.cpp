@@ -1,6 +1,6 @@
 // The reader's file layer on POSIX: a plain read-only descriptor. It takes no lock of any
 // kind, so a running viewer never keeps drill from appending its records.
-#include "log_file.h"
+#include "drillview/log_file.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,8 +1,8 @@
 // The reader's file layer on Win32: a read-only handle that leaves writers in, so drill keeps
 // appending its records while a viewer holds the log open.
-#include "log_file.h"
+#include "drillview/log_file.h"
 
-#include "utf16_win32.h"
+#include "logtext/utf16_win32.h"
 
 #include <windows.h>
 

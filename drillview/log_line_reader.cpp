@@ -1,6 +1,6 @@
 // The line reader: byte taking with one push-back, the line rules, and a scan that moves whole
 // runs of ordinary bytes out of the buffer at once.
-#include "log_line_reader.h"
+#include "drillview/log_line_reader.h"
 
 #include <algorithm>
 #include <bit>
@@ -118,19 +118,6 @@ bool LogLineReader::atEnd()
         return true;
     pushBack(*this);
     return false;
-}
-
-std::string LogLineReader::readLine()
-{
-    std::string line;
-    readLine(line);
-    return line;
-}
-
-void LogLineReader::readLine(std::string& line)
-{
-    line.clear();
-    readLinePart(line, std::string::npos);
 }
 
 bool LogLineReader::readLinePart(std::string& line, std::size_t most)

@@ -1,7 +1,7 @@
 // Reading a file line by line: LF, CR, CR LF and NUL end a line, every other byte passes as is.
 #pragma once
 
-#include "log_file.h"
+#include "drillview/log_file.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,7 @@
 
 // Reads one file from its beginning to its end through a 4096-byte buffer with one byte of
 // push-back. Works without the buffer, a byte per read, when the buffer cannot be obtained.
-// Call open, then atEnd before every readLine, then close.
+// Call open, then atEnd before every line, then close.
 struct LogLineReader {
     static constexpr std::int32_t bufferSize = 4096;
 
@@ -28,13 +28,10 @@ struct LogLineReader {
     bool open(const char* path);
     // True when no further byte can be obtained; consumes nothing.
     bool atEnd();
-    // The next line without its terminator; the empty line when the reader is not open.
-    std::string readLine();
-    // The same into the caller's string, whose storage is reused from line to line.
-    void readLine(std::string& line);
-    // Appends at most `most` further bytes of the current line to `line`. True when the line
-    // is complete (its terminator taken, or the data at its end), false when more of it is
-    // left for the next call. Lets a caller do other work while a very long line comes in.
+    // Appends at most `most` further bytes of the current line to `line`, without its
+    // terminator. True when the line is complete (its terminator taken, or the data at its
+    // end, or the reader not open), false when more of it is left for the next call. Lets a
+    // caller do other work while a very long line comes in.
     bool readLinePart(std::string& line, std::size_t most);
     // Gives the buffer back and closes the file; does nothing when not open.
     void close();

@@ -1,5 +1,5 @@
 // The entry of drillview: the whole program is the viewer's run, and it always ends with 0.
-#include "viewer.h"
+#include "drillview/viewer.h"
 
 int main()
 {

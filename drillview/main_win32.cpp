@@ -1,5 +1,5 @@
 // The entry of drillview.exe: the viewer's run, then the end of the process with exit code 0.
-#include "viewer.h"
+#include "drillview/viewer.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // The viewer's run, written against the window seam only, so it runs under any list and
 // event source.
-#include "viewer.h"
+#include "drillview/viewer.h"
 
-#include "drill_log_format.h"
-#include "log_line_reader.h"
-#include "viewer_window.h"
+#include "drillview/log_line_reader.h"
+#include "drillview/viewer_window.h"
+#include "logtext/drill_log_format.h"
 
 #include <chrono>
 #include <new>

@@ -1,11 +1,11 @@
 // The viewer's window with FLTK on X11: a fixed 300 by 500 window holding one lean list that
 // keeps its rows in large byte blocks, so a log of a million lines fills and shows at once.
-#include "viewer_window.h"
+#include "drillview/viewer_window.h"
 
-#include "code_page_850.h"
-#include "icon_image.h"
-#include "utf8.h"
-#include "window_layout.h"
+#include "drillview/icon_image.h"
+#include "drillview/window_layout.h"
+#include "logtext/code_page_850.h"
+#include "logtext/utf8.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Browser_.H>

@@ -1,8 +1,8 @@
 // The viewer's window on Win32: a fixed-size window with one list box, TAB and Shift+TAB
 // moving the focus, and a message loop that hands the close request to the viewer's run.
-#include "viewer_window.h"
+#include "drillview/viewer_window.h"
 
-#include "window_layout.h"
+#include "drillview/window_layout.h"
 
 #include <windows.h>
 

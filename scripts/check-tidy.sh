@@ -9,7 +9,7 @@ build=${1:-build/clang}
 [ -f "$build/compile_commands.json" ] || { echo "no $build/compile_commands.json" >&2; exit 1; }
 
 # The product code and its headers; the tests are not held to the profile.
-product="^$(pwd)/(drill|drillview|drillreport|tools)/"
+product="^$(pwd)/(logtext|drill|drillview|drillreport|tools)/"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 if ! run-clang-tidy -quiet -j "$(nproc)" -p "$build" -header-filter "$product" "$product" \

@@ -1,6 +1,6 @@
 // Whole-number and whole-line reads, including bad input and the end of input.
-#include "console_io.h"
-#include "scripted_console.h"
+#include "drill/console_io.h"
+#include "tests/scripted_console.h"
 
 #include <gtest/gtest.h>
 

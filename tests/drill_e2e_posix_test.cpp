@@ -1,8 +1,8 @@
 // The real drill binary, started in a fresh directory and driven through a pipe and through
 // a pseudo-terminal; and on a full disk.
-#include "drill_log.h"
-#include "expected_dialogue.h"
-#include "temp_directory.h"
+#include "drill/drill_log.h"
+#include "tests/expected_dialogue.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

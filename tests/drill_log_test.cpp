@@ -1,7 +1,7 @@
 // The drill log: time texts, byte-exact records, appending, and records that cannot be written.
-#include "drill_log.h"
-#include "stored_log.h"
-#include "temp_directory.h"
+#include "drill/drill_log.h"
+#include "tests/stored_log.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

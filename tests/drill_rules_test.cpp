@@ -1,5 +1,5 @@
 // The rules the drill shares with the log's other readers: grades and the kinds' words.
-#include "drill_rules.h"
+#include "logtext/drill_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Whole sessions of the drill, compared byte for byte with what the learner sees and the log.
-#include "drill_log.h"
-#include "drill_run.h"
-#include "expected_dialogue.h"
-#include "scripted_console.h"
-#include "stored_log.h"
-#include "temp_directory.h"
+#include "drill/drill_log.h"
+#include "drill/drill_run.h"
+#include "tests/expected_dialogue.h"
+#include "tests/scripted_console.h"
+#include "tests/stored_log.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The baseline of drillreport's benchmark: the viewer's line reader alone, reading a log to its
 // end. Usage: drillreport_read_lines LOG   (prints the lines and bytes it read)
-#include "log_line_reader.h"
+#include "drillview/log_line_reader.h"
 
 #include <cstdio>
 #include <string>
@@ -14,7 +14,8 @@ int main(int argc, char** argv)
     std::size_t lines = 0;
     std::size_t bytes = 0;
     while (!reader.atEnd()) {
-        reader.readLine(line);
+        line.clear();
+        reader.readLinePart(line, std::string::npos);
         ++lines;
         bytes += line.size();
     }

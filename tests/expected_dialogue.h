@@ -2,7 +2,7 @@
 // hold numbers filled in.
 #pragma once
 
-#include "dialogue_texts.h" // made by CMake
+#include "tests/dialogue_texts.h" // made by CMake
 
 #include <cstdio>
 #include <string>

@@ -1,5 +1,5 @@
 // The icon's pixels: their count, a transparent surround, and the plus sign on the tile.
-#include "icon_image.h"
+#include "drillview/icon_image.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Records that cannot be written are lost silently and the dialogue goes on: a log that is
 // a directory, a full disk, and a directory the learner may not write to.
-#include "drill_run.h"
-#include "log_append.h"
-#include "scripted_console.h"
-#include "temp_directory.h"
+#include "drill/drill_run.h"
+#include "drill/log_append.h"
+#include "tests/scripted_console.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

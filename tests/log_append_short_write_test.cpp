@@ -1,8 +1,8 @@
 // The POSIX appender goes on after a short write and cuts a torn record off: linked so that
 // every write takes 7 bytes at most, as a system may cut any write short, and fails as on a
 // full disk once the bytes left are spent.
-#include "log_append.h"
-#include "temp_directory.h"
+#include "drill/log_append.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

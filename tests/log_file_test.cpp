@@ -1,10 +1,11 @@
 // The platform's file layer on real files: reads, the step back, missing files, and drill's
 // appends succeeding while a reader holds the log open.
-#include "log_append.h"
-#include "log_file.h"
-#include "log_line_reader.h"
-#include "stored_log.h"
-#include "temp_directory.h"
+#include "drill/log_append.h"
+#include "drillview/log_file.h"
+#include "drillview/log_line_reader.h"
+#include "tests/next_line.h"
+#include "tests/stored_log.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TEST(LogFile, ReaderSplitsARealFileAcrossItsBlocks)
     ASSERT_TRUE(reader.open("log"));
     std::vector<std::string> lines;
     while (!reader.atEnd())
-        lines.push_back(reader.readLine());
+        lines.push_back(nextLine(reader));
     EXPECT_EQ(lines, (std::vector<std::string>{first, second, "\xe4\xf6\xfc"}));
 }
 
@@ -67,7 +68,7 @@ TEST(LogFile, AppendsSucceedWhileAReaderHoldsTheFileOpen)
     directory.write("tovu", "old record\n");
     LogLineReader reader;
     ASSERT_TRUE(reader.open("tovu"));
-    EXPECT_EQ(reader.readLine(), "old record");
+    EXPECT_EQ(nextLine(reader), "old record");
 
     EXPECT_TRUE(appendToFile("tovu", "new record\n"));
     EXPECT_TRUE(appendToFile("tovu", "another record\n"));

@@ -1,6 +1,6 @@
 // The in-memory file layer: a handle indexes the files opened so far, each with its position.
-#include "log_line_reader_fake_file.h"
-#include "log_file.h"
+#include "tests/log_line_reader_fake_file.h"
+#include "drillview/log_file.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,14 +1,14 @@
 // drillreport's outputs from a small log whose figures were worked out by hand: the text
 // report byte for byte, the learner filter, the class overview, the CSV's fields and the
 // command line.
-#include "class_overview.h"
-#include "csv_report.h"
-#include "drill_log.h"
-#include "drill_rules.h"
-#include "report_options.h"
-#include "report_tables.h"
-#include "temp_directory.h"
-#include "text_report.h"
+#include "drill/drill_log.h"
+#include "drillreport/class_overview.h"
+#include "drillreport/csv_report.h"
+#include "drillreport/report_options.h"
+#include "drillreport/report_tables.h"
+#include "drillreport/text_report.h"
+#include "logtext/drill_rules.h"
+#include "tests/temp_directory.h"
 
 #include <cstdio>
 

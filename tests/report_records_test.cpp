@@ -1,10 +1,10 @@
 // drillreport's reading of logs: series records among damaged lines, duplicates, the time
 // text and the learners' names from both kinds of computer.
-#include "drill_log.h"
-#include "learner_name.h"
-#include "log_time.h"
-#include "report_data.h"
-#include "temp_directory.h"
+#include "drill/drill_log.h"
+#include "drillreport/learner_name.h"
+#include "drillreport/log_time.h"
+#include "drillreport/report_data.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -162,7 +162,9 @@ TEST(ReportTimeText, ReadsWhatTheDrillWritesAndNothingElse)
         LogMoment moment = 0;
         ASSERT_EQ(parseTimeText(c.text, moment), c.dateTime != nullptr) << c.text;
         std::string dateTime;
-        appendDateTime(dateTime, moment);
+        appendIsoDate(dateTime, moment);
+        dateTime += ' ';
+        appendClockTime(dateTime, moment);
         EXPECT_EQ(dateTime, c.dateTime != nullptr ? c.dateTime : "1970-01-01 00:00:00") << c.text;
     }
 }

@@ -1,5 +1,5 @@
 // The scripted console's clock, generator and pause.
-#include "scripted_console.h"
+#include "tests/scripted_console.h"
 
 #include <gtest/gtest.h>
 

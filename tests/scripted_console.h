@@ -2,7 +2,7 @@
 // read, and fixed draws.
 #pragma once
 
-#include "drill_console.h"
+#include "drill/drill_console.h"
 
 #include <cstddef>
 #include <ctime>

@@ -1,8 +1,8 @@
 // The report: the percentage it computes, the grade it gives, the record it logs.
-#include "expected_dialogue.h"
-#include "report.h"
-#include "scripted_console.h"
-#include "temp_directory.h"
+#include "drill/report.h"
+#include "tests/expected_dialogue.h"
+#include "tests/scripted_console.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

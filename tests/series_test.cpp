@@ -1,7 +1,7 @@
 // Exercise generation and judging: every kind's line, the division redraw, the end answer.
-#include "expected_dialogue.h"
-#include "scripted_console.h"
-#include "series.h"
+#include "drill/series.h"
+#include "tests/expected_dialogue.h"
+#include "tests/scripted_console.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // POSIX stores the records' line ends as they are.
-#include "stored_log.h"
+#include "tests/stored_log.h"
 
 std::string asStoredInLog(std::string_view records)
 {

@@ -1,5 +1,5 @@
 // Win32 stores every line end of a record as CR LF, as a text-mode file has it.
-#include "stored_log.h"
+#include "tests/stored_log.h"
 
 std::string asStoredInLog(std::string_view records)
 {

@@ -1,5 +1,5 @@
 // A fresh working directory per test, so each sees its own drill log.
-#include "temp_directory.h"
+#include "tests/temp_directory.h"
 
 #include <fstream>
 #include <random>

@@ -1,7 +1,7 @@
 // The fake window: rows into a vector, events from a count, and a check of the call order
 // (rows only while filling, nothing once the window is gone or has answered the close).
-#include "viewer_fake_window.h"
-#include "viewer_window.h"
+#include "tests/viewer_fake_window.h"
+#include "drillview/viewer_window.h"
 
 #include <new>
 

@@ -1,12 +1,12 @@
 // The viewer's run over the fake window and the in-memory file layer: one row per line in
 // file order, the wait for the close request, the clean-up, and a window that fails.
-#include "drill_log.h"
-#include "log_line_reader.h"
-#include "log_line_reader_fake_file.h"
-#include "viewer.h"
-#include "viewer_fake_window.h"
-#include "viewer_window.h"
-#include "window_layout.h"
+#include "drill/drill_log.h"
+#include "drillview/log_line_reader.h"
+#include "drillview/viewer.h"
+#include "drillview/viewer_window.h"
+#include "drillview/window_layout.h"
+#include "tests/log_line_reader_fake_file.h"
+#include "tests/viewer_fake_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The Win32 appender: CR LF line ends after what is there, the share mode, lost records.
 // (Wine cannot check that concurrent appends never overwrite each other: it writes an
 // append-only handle at the end it has just looked up, not atomically as Windows does.)
-#include "drill_log.h"
-#include "log_append.h"
-#include "stored_log.h"
-#include "temp_directory.h"
+#include "drill/drill_log.h"
+#include "drill/log_append.h"
+#include "tests/stored_log.h"
+#include "tests/temp_directory.h"
 
 #include <gtest/gtest.h>
 

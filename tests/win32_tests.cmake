@@ -62,7 +62,6 @@ if(TARGET drillview)
     set_tests_properties(win32_viewer_icon_current PROPERTIES FIXTURES_REQUIRED drillview_icon)
 
     add_executable(win32_viewer_probe win32_viewer_probe.cpp)
-    target_include_directories(win32_viewer_probe PRIVATE ${PROJECT_SOURCE_DIR}/drillview)
     target_link_libraries(win32_viewer_probe PRIVATE user32 gdi32)
     set(viewer_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_viewer_e2e.sh)
     foreach(case line-ends no-log empty-log many-rows keys drill-while-open not-regular huge-log

@@ -13,7 +13,7 @@
 //   time-fill     the same, with WM_CLOSE once the list is filled
 //   count         whether the list holds more than one row, and its first row
 // Answers 0 when every step could be carried out, 1 otherwise; the findings go to stdout.
-#include "window_layout.h"
+#include "drillview/window_layout.h"
 
 #include <windows.h>
 

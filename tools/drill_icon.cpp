@@ -1,7 +1,7 @@
 // Draws the drill's application icon, a blue tile with the four arithmetic signs, and writes
 // it as an .ico file of 32-bit images. Usage: drill_icon OUTPUT.ico
-#include "ico_file.h"
-#include "icon_sampling.h"
+#include "drillview/icon_sampling.h"
+#include "tools/ico_file.h"
 
 #include <array>
 #include <vector>

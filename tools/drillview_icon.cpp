@@ -1,7 +1,7 @@
 // Writes the viewer's window icon, drawn by the viewer's own icon code, as an .ico file of
 // 32-bit images at 128, 48 and 32 pixels. Usage: drillview_icon OUTPUT.ico
-#include "ico_file.h"
-#include "icon_image.h"
+#include "drillview/icon_image.h"
+#include "tools/ico_file.h"
 
 #include <iterator>
 #include <vector>

@@ -1,5 +1,5 @@
 // The .ico encoder the icon generators share.
-#include "ico_file.h"
+#include "tools/ico_file.h"
 
 #include <fstream>
 

@@ -2,9 +2,10 @@
 // hands them out, with or without the buffer, and with reads that start failing.
 // Input: one byte choosing the read size and the buffer, one byte choosing the first failing
 // read (0: none), then the file's bytes.
-#include "log_line_reader.h"
-#include "log_line_reader_fake_file.h"
-#include "log_line_reader_reference.h"
+#include "drillview/log_line_reader.h"
+#include "tests/log_line_reader_fake_file.h"
+#include "tests/log_line_reader_reference.h"
+#include "tests/next_line.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,14 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         LogLineReader reader;
         expect(reader.open("log"), "open");
         while (!reader.atEnd())
-            lines.push_back(reader.readLine());
-        expect(reader.readLine().empty(), "a line after the end");
+            lines.push_back(nextLine(reader));
+        expect(nextLine(reader).empty(), "a line after the end");
         expect(reader.atEnd(), "more data after the end");
     }
     expect(fake.openFiles == 0 && fake.misuses == 0, "the file layer used wrongly");
 
     // Reads that fail for good end the data where the first one failed. Without the buffer,
-    // atEnd may have seen a byte that the next read then fails to bring: that readLine answers
+    // atEnd may have seen a byte that the next read then fails to bring: that line is
     // the empty line collected so far.
     std::string_view delivered = bytes;
     if (fake.failedAtPosition >= 0)

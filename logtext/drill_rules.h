@@ -2,7 +2,7 @@
 // percentage, the grade table and the word for each kind of exercise.
 #pragma once
 
-#include "kind_options.h"
+#include "logtext/kind_options.h"
 
 #include <array>
 #include <cstdint>

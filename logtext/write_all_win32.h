@@ -1,5 +1,6 @@
-// Writing bytes whole to a file or pipe on Win32: the one WriteFile loop of the drill's console
-// and log and the report's outputs and page. The handle is a HANDLE, kept opaque here.
+// Writing whole on Win32: the one WriteFile loop of the drill's console and log and the report's
+// outputs and page, and the one WriteConsoleW loop of both programs' consoles. The handle is a
+// HANDLE, kept opaque here.
 #pragma once
 
 #include <cstddef>
@@ -15,3 +16,7 @@ inline bool writeAll(void* file, std::string_view bytes)
 {
     return writeBytes(file, bytes) == bytes.size();
 }
+
+// Writes characters to a console until all are written, a write fails or a write takes none,
+// in pieces of at most 4096 units that never part a surrogate pair. True when all were written.
+bool writeConsoleAll(void* console, std::wstring_view text);

@@ -1,5 +1,5 @@
 // Writing bytes whole on POSIX: write() until done, again after a signal.
-#include "write_all_posix.h"
+#include "logtext/write_all_posix.h"
 
 #include <cerrno>
 #include <unistd.h>
