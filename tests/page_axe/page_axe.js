@@ -1,8 +1,9 @@
-// drillreport's page checked by axe-core inside Debian's chromium, in a wide and in a narrow
-// window: no violation of the kind "serious" or "critical", and no page wider than the window.
-// Its layout measured there: on a phone's width each overview row shows the name, the recent
-// figures and the trend together, and the charts' texts are 12 CSS px at least; printed on A4
-// the page is no wider than the paper; a name's combining marks draw nothing outside its row.
+// drillreport's page checked by axe-core inside Debian's chromium, in a wide and in two narrow
+// windows: no violation of the kind "serious" or "critical", and no page wider than the window.
+// Its layout measured there: on a phone's width (360 and 320 px) each overview row shows the
+// name, the recent figures and the trend together, and the charts' texts are 12 CSS px at
+// least; printed on A4 the page is no wider than the paper; a name's combining marks draw
+// nothing outside its row.
 // Usage: NODE_PATH=node_modules node page_axe.js PAGE
 "use strict";
 const fs = require("fs");
@@ -10,8 +11,8 @@ const os = require("os");
 const path = require("path");
 const { chromium } = require("playwright-core");
 
-const widths = [1000, 360];
-const phone = 360;
+const widths = [1000, 360, 320]; // a desktop's, and two phones'
+const phoneAtMost = 400;
 const a4 = 703; // the printed width, 186 mm at 96 px to the inch
 const trendWords = ["besser", "gleich", "schlechter", "kein Trend"];
 const blocking = new Set(["serious", "critical"]);
@@ -25,8 +26,8 @@ async function check(context, url, width) {
         () => document.documentElement.scrollWidth - document.documentElement.clientWidth);
     if (overflow > 0)
         problems.push(`${width}px: the page is ${overflow}px wider than the window`);
-    if (width === phone)
-        problems.push(...await phoneLayout(page));
+    if (width < phoneAtMost)
+        problems.push(...await phoneLayout(page, width));
     else
         problems.push(...await marksStayInTheirRow(page));
     await page.addScriptTag({ path: require.resolve("axe-core/axe.min.js") });
@@ -50,7 +51,7 @@ function drawn(page) {
 
 // Each overview row's name, recent figures and trend inside the window; the trend's word
 // shown; the first chart's and the legend's texts at 12 CSS px or more.
-async function phoneLayout(page) {
+async function phoneLayout(page, width) {
     const problems = await page.evaluate(([phone, trendWords]) => {
         const found = [];
         for (const row of document.querySelectorAll(".overview tbody tr")) {
@@ -65,7 +66,7 @@ async function phoneLayout(page) {
         }
         document.querySelector("section").scrollIntoView();
         return found;
-    }, [phone, trendWords]);
+    }, [width, trendWords]);
     await drawn(page);
     problems.push(...await page.evaluate((phone) => {
         const found = [];
@@ -78,7 +79,7 @@ async function phoneLayout(page) {
             }
         }
         return found;
-    }, phone));
+    }, width));
     return problems;
 }
 
