@@ -6,10 +6,8 @@
 // nothing outside its row.
 // Usage: NODE_PATH=node_modules node page_axe.js PAGE
 "use strict";
-const fs = require("fs");
-const os = require("os");
 const path = require("path");
-const { chromium } = require("playwright-core");
+const { withChromium } = require("./chromium");
 
 const widths = [1000, 360, 320]; // a desktop's, and two phones'
 const phoneAtMost = 400;
@@ -130,27 +128,16 @@ async function paperWidth(context, url) {
 }
 
 (async () => {
-    const profile = fs.mkdtempSync(path.join(os.tmpdir(), "page-axe-"));
     let problems = [];
-    let context;
     try {
-        context = await chromium.launchPersistentContext(profile, {
-            executablePath: "/usr/bin/chromium",
-            headless: true,
-            offline: true,
-            args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                "--disable-component-update", "--disable-sync", "--no-first-run"],
-        });
         const url = "file://" + path.resolve(process.argv[2]);
-        for (const width of widths)
-            problems = problems.concat(await check(context, url, width));
-        problems = problems.concat(await paperWidth(context, url));
+        await withChromium(async (context) => {
+            for (const width of widths)
+                problems = problems.concat(await check(context, url, width));
+            problems = problems.concat(await paperWidth(context, url));
+        });
     } catch (error) {
         problems.push(String(error));
-    } finally {
-        if (context)
-            await context.close();
-        fs.rmSync(profile, { recursive: true, force: true });
     }
     for (const problem of problems)
         console.error("FAIL: " + problem);

@@ -5,9 +5,8 @@
 // Usage: NODE_PATH=node_modules node page_benchmark.js RUNS PAGE...
 "use strict";
 const fs = require("fs");
-const os = require("os");
 const path = require("path");
-const { chromium } = require("playwright-core");
+const { withChromium } = require("./chromium");
 
 // Milliseconds from the start of navigation: loaded, and drawn two frames after that.
 async function load(context, url) {
@@ -42,36 +41,26 @@ async function load(context, url) {
 
 (async () => {
     const runs = Number(process.argv[2]);
-    const profile = fs.mkdtempSync(path.join(os.tmpdir(), "page-benchmark-"));
-    let context;
     let failed = false;
     try {
-        context = await chromium.launchPersistentContext(profile, {
-            executablePath: "/usr/bin/chromium",
-            headless: true,
-            offline: true,
-            args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                "--disable-component-update", "--disable-sync", "--no-first-run"],
-        });
-        for (const file of process.argv.slice(3)) {
-            let best;
-            for (let run = 0; run < runs; ++run) {
-                const times = await load(context, "file://" + path.resolve(file));
-                if (!best || times.drawn < best.drawn)
-                    best = times;
-                best.jump = Math.min(best.jump, times.jump);
+        await withChromium(async (context) => {
+            for (const file of process.argv.slice(3)) {
+                let best;
+                for (let run = 0; run < runs; ++run) {
+                    const times = await load(context, "file://" + path.resolve(file));
+                    if (!best || times.drawn < best.drawn)
+                        best = times;
+                    best.jump = Math.min(best.jump, times.jump);
+                }
+                console.log(`${path.basename(file)}: ${fs.statSync(file).size} bytes, ` +
+                    `${best.elements} elements, ${best.nodes} nodes; ` +
+                    `loaded ${best.loaded.toFixed(0)} ms, drawn ${best.drawn.toFixed(0)} ms, ` +
+                    `a jump to the last learner drawn ${best.jump.toFixed(0)} ms`);
             }
-            console.log(`${path.basename(file)}: ${fs.statSync(file).size} bytes, ` +
-                `${best.elements} elements, ${best.nodes} nodes; loaded ${best.loaded.toFixed(0)} ms, ` +
-                `drawn ${best.drawn.toFixed(0)} ms, a jump to the last learner drawn ${best.jump.toFixed(0)} ms`);
-        }
+        });
     } catch (error) {
         console.error("FAIL: " + error);
         failed = true;
-    } finally {
-        if (context)
-            await context.close();
-        fs.rmSync(profile, { recursive: true, force: true });
     }
     process.exit(failed ? 1 : 0);
 })();
