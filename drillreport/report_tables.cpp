@@ -90,7 +90,7 @@ std::string averageGradeText(const Figures& figures)
 
 std::string rangeOf(std::int32_t limit)
 {
-    return std::string(reportTexts::rangeFrom) + std::to_string(limit);
+    return std::string(rangeFrom) + std::to_string(limit);
 }
 
 std::string kindAndRange(const KindFigures& kind)

@@ -86,8 +86,6 @@ inline constexpr std::array<std::string_view, 2> pageColumns = {"erste \u2192 le
                                                                 "Zeitraum"};
 inline constexpr std::string_view gradesJoint = " \u2192 ";
 inline constexpr std::string_view datesJoint = " \u2013 ";
-// The range of a number limit as the drill's menu shows it: "0-" and the limit.
-inline constexpr std::string_view rangeFrom = "0-";
 
 inline constexpr std::string_view csvHeader =
     "Name;Endzeit;Art;Schwierigkeit;Aufgaben;Fehler;Fehlerquote;Note";

@@ -38,8 +38,9 @@ function(drill_install_icon name ico)
         message(STATUS "icotool (Debian package icoutils) not found: no icon for ${name}")
         return()
     endif()
+    drill_icon_sizes(${ico} sizes)
     set(pngs "")
-    foreach(size IN LISTS ARGN)
+    foreach(size IN LISTS sizes)
         set(png ${build_dir}/${name}-${size}.png)
         add_custom_command(
             OUTPUT ${png}
@@ -55,9 +56,9 @@ function(drill_install_icon name ico)
     endforeach()
     add_custom_target(${name}_hicolor_icons ALL DEPENDS ${pngs})
 endfunction()
-drill_install_icon(drill ${PROJECT_SOURCE_DIR}/drill/drill.ico 48 32 16)
+drill_install_icon(drill ${DRILL_ICON})
 if(TARGET drillview)
-    drill_install_icon(drillview ${PROJECT_SOURCE_DIR}/drillview/drillview.ico 128 48 32)
+    drill_install_icon(drillview ${DRILLVIEW_ICON})
 endif()
 
 # A desktop program: its desktop entry, written at install time with the command its Exec

@@ -49,6 +49,7 @@ if(NOT DRILL_LICENSE_NAME OR NOT DRILL_COPYRIGHT)
 endif()
 set(DRILL_COPYRIGHT_NOTICE "Copyright (C) ${DRILL_COPYRIGHT}, ${DRILL_LICENSE_NAME}")
 
+include(${CMAKE_CURRENT_LIST_DIR}/icons.cmake)
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/resources_win32.cmake)
     include(${CMAKE_CURRENT_LIST_DIR}/package_win32.cmake)

@@ -79,9 +79,9 @@ check_window() {
     hints=$(xprop -id "$window" WM_NORMAL_HINTS)
     grep -qF 'minimum size: 300 by 500' <<<"$hints" &&
         grep -qF 'maximum size: 300 by 500' <<<"$hints" || fail "resizable: $hints"
-    local icons
-    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-    [ "$icons" = 'Icon (32 x 32) Icon (48 x 48) Icon (128 x 128) ' ] || fail "icons: $icons"
+    local icons # square, smallest first: the .ico's sizes backwards
+    icons=$(xprop -id "$window" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \1).*/\1/p' | xargs)
+    [ "$icons" = "$(xargs -n1 <<<"${DRILLVIEW_ICON_SIZES:?}" | tac | xargs)" ] || fail "icons: $icons"
 }
 
 # The viewer's end: exit code 0 and no output.

@@ -25,16 +25,20 @@ foreach(run IN ITEMS file pipe names console fifo)
                      ${CMAKE_CURRENT_BINARY_DIR}/win32_drill_e2e_${run})
 endforeach()
 
-# Each program's resources and imports, its version the one CMakeLists.txt gives it.
-function(drill_add_resources_test program icon kind icon_sizes) # SYSTEM_DLL...
+# Each program's resources and imports, its version the one CMakeLists.txt gives it, its icon
+# the one its resources were made with, at the sizes of that .ico file.
+function(drill_add_resources_test program kind) # SYSTEM_DLL...
     string(TOUPPER ${program}_VERSION version)
+    get_target_property(icon ${program} DRILL_ICON)
+    drill_icon_sizes(${icon} icon_sizes)
+    string(REPLACE ";" "," icon_sizes "${icon_sizes}")
     add_test(NAME win32_${program}_resources
              COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_program_resources.sh
-                     $<TARGET_FILE:${program}> ${PROJECT_SOURCE_DIR}/${icon} ${${version}} ${kind}
+                     $<TARGET_FILE:${program}> ${icon} ${${version}} ${kind}
                      ${icon_sizes} kernel32.dll msvcrt.dll user32.dll gdi32.dll ${ARGN})
 endfunction()
-drill_add_resources_test(drill drill/drill.ico console 48,32,16 advapi32.dll shell32.dll)
-drill_add_resources_test(drillreport drill/drill.ico console 48,32,16 ole32.dll shell32.dll)
+drill_add_resources_test(drill console advapi32.dll shell32.dll)
+drill_add_resources_test(drillreport console ole32.dll shell32.dll)
 
 # The committed icon must be what the committed generator (tools/) draws.
 # The generators are built before the emulator is set, so it is named here.
@@ -42,22 +46,20 @@ add_test(NAME win32_drill_icon_generate
          COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:drill_icon_generator>
                  drill_generated.ico)
 add_test(NAME win32_drill_icon_current
-         COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico
-                 ${PROJECT_SOURCE_DIR}/drill/drill.ico)
+         COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico ${DRILL_ICON})
 set_tests_properties(win32_drill_icon_generate PROPERTIES FIXTURES_SETUP drill_icon)
 set_tests_properties(win32_drill_icon_current PROPERTIES FIXTURES_REQUIRED drill_icon)
 
 # drillview.exe: its resources, its committed icon against the generator, and the program on
 # a Wine desktop inside an X server of its own, looked at by a test-only inspector.
 if(TARGET drillview)
-    drill_add_resources_test(drillview drillview/drillview.ico window 128,48,32)
+    drill_add_resources_test(drillview window)
 
     add_test(NAME win32_viewer_icon_generate
              COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:drillview_icon_generator>
                      drillview_generated.ico)
     add_test(NAME win32_viewer_icon_current
-             COMMAND ${CMAKE_COMMAND} -E compare_files drillview_generated.ico
-                     ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
+             COMMAND ${CMAKE_COMMAND} -E compare_files drillview_generated.ico ${DRILLVIEW_ICON})
     set_tests_properties(win32_viewer_icon_generate PROPERTIES FIXTURES_SETUP drillview_icon)
     set_tests_properties(win32_viewer_icon_current PROPERTIES FIXTURES_REQUIRED drillview_icon)
 

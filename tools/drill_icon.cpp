@@ -8,6 +8,7 @@
 
 namespace {
 
+// Largest first; the install rules and the tests read them from the .ico file.
 constexpr std::array<int, 3> iconSizes = {48, 32, 16};
 
 bool insideRoundedTile(double x, double y)
