@@ -25,7 +25,9 @@ if [ "${1:-all}" = all ]; then
         desktop-file-utils libglib2.0-bin              # desktop entries: checked, launched
         chromium fonts-dejavu-core                     # drillreport's page, drawn headless
         python3 python3-html5lib                       # and read by a strict HTML parser
-        nodejs                                         # and checked by axe-core (npm)
+        nodejs default-jre-headless                    # and checked by axe-core and the Nu
+                                                       # Html Checker (npm)
+        unicode-data                                   # drillreport's sort letters, checked
         libreoffice-calc-nogui gnumeric                # drillreport's CSV, opened
     )
     # A Node.js of another source brings its own npm, which Debian's npm would clash with.

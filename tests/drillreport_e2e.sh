@@ -182,7 +182,7 @@ run --html ziel/zur-seite
 [ "$status" = 0 ] || fail "exit code $status"
 [ "$(cat <&4)" = "$old_page" ] || fail "the old page changed under its reader"
 exec 4<&-
-check_holds seite.html "$class_heading^<h2 id=\"name-Ben-titel\">Ben</h2>^</html>"
+check_holds seite.html "$class_heading^<h2 class=\"n\" id=\"titel-Ben\">Ben</h2^</html>"
 [ -L ziel/zur-seite ] || fail "the link was replaced"
 [ "$(listing)" = "$names" ] || fail "names or permissions changed: $(diff <(echo "$names") <(listing))"
 
