@@ -22,17 +22,6 @@ bool decodeSequence(std::string_view bytes, std::size_t at, char32_t& codePoint,
 
 } // namespace
 
-bool isValidUtf8(std::string_view bytes)
-{
-    char32_t codePoint = 0;
-    std::size_t length = 0;
-    for (std::size_t at = 0; at < bytes.size(); at += length) {
-        if (!decodeSequence(bytes, at, codePoint, length))
-            return false;
-    }
-    return true;
-}
-
 char32_t nextCodePoint(std::string_view bytes, std::size_t& at)
 {
     char32_t codePoint = 0;
