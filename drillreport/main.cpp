@@ -6,5 +6,6 @@
 
 int main(int argc, char** argv)
 {
-    return runDrillReport(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    return runDrillReport(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
+                          WildcardExpansion::ByTheShell);
 }

@@ -12,7 +12,7 @@ if(CMAKE_CROSSCOMPILING)
     add_test(NAME win32_drillreport_e2e
              COMMAND bash ${report_e2e} wine $<TARGET_FILE:drillreport>
                      ${CMAKE_CURRENT_BINARY_DIR}/win32_drillreport_e2e
-                     $<TARGET_FILE:win32_own_console>)
+                     $<TARGET_FILE:win32_own_console> $<TARGET_FILE:drillstart>)
 else()
     add_test(NAME drillreport_e2e
              COMMAND bash ${report_e2e} native $<TARGET_FILE:drillreport>

@@ -1,5 +1,5 @@
-# The Win32 programs' tests, run under Wine in the cross build: the appender's own unit tests,
-# drill.exe and drillview.exe end to end, their resources, and the committed icons against
+# The Win32 programs' tests, run under Wine in the cross build: the appender's and the
+# launcher's command line's own unit tests, drill.exe and drillview.exe end to end, their resources, and the committed icons against
 # their generators.
 if(NOT WIN32 OR NOT CMAKE_CROSSCOMPILING)
     return()
@@ -17,6 +17,12 @@ add_test(NAME win32_log_append_full_disk
          COMMAND sh -c "ulimit -f 8; trap '' XFSZ; exec \"$@\"" sh ${CMAKE_CROSSCOMPILING_EMULATOR}
                  $<TARGET_FILE:win32_log_append_tests> --gtest_filter=*CutsOff*)
 set_tests_properties(win32_log_append_full_disk PROPERTIES FAIL_REGULAR_EXPRESSION "SKIPPED")
+
+# The launcher's command line, taken apart by the system's own parser.
+add_executable(win32_command_line_tests win32_command_line_test.cpp)
+target_link_libraries(win32_command_line_tests PRIVATE drillstart_command_line GTest::gtest
+                      GTest::gtest_main shell32)
+drill_add_unit_tests(win32_command_line_tests)
 
 set(win32_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_drill_e2e.sh)
 foreach(run IN ITEMS file pipe names console fifo)
