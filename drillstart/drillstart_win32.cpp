@@ -28,8 +28,6 @@ constexpr std::wstring_view noFolderAfter = L"“ kann nicht angelegt werden.";
 constexpr std::wstring_view noClassFolder = L": Es ist kein Klassenordner eingestellt.";
 constexpr std::wstring_view noProgram = L"Es ist kein Programm angegeben.";
 
-// The argument that asks for the class overview instead of a program.
-constexpr std::wstring_view classOverview = L"--klassenuebersicht";
 constexpr std::wstring_view reportProgram = L"drillreport";
 
 bool hasStandardHandles()
@@ -206,7 +204,7 @@ int startClassOverview()
 
 // Usage: drillstart.exe PROGRAM [ARGUMENT ...]   (drill, drillview or drillreport, without
 //        .exe; the arguments are handed on, as files dropped onto an entry are)
-//        drillstart.exe --klassenuebersicht
+//        drillstart.exe --klassenuebersicht   (the class overview)
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     int count = 0;
@@ -217,7 +215,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         tellUser(noProgram);
         return 1;
     }
-    if (words[1] == classOverview && words.size() == 2)
+    if (words[1] == launcherFacts::classOverviewArgument && words.size() == 2)
         return startClassOverview();
     return start(words[1], {words.begin() + 2, words.end()}, workFolder());
 }

@@ -5,7 +5,8 @@
 # console set to another code page, and drillreport.exe started as from the desktop by
 # OWN_CONSOLE (win32_own_console.exe), with logs dropped onto it and onto LAUNCHER.
 # Usage: drillreport_e2e.sh native|wine PROGRAM WORK_DIRECTORY [OWN_CONSOLE LAUNCHER]
-#   (for wine, WINEPREFIX and Wine's quiet settings come from CTest; LAUNCHER: drillstart.exe)
+#   (for wine, WINEPREFIX, Wine's quiet settings and the names of the page and of the user's
+#   folder come from CTest; LAUNCHER: drillstart.exe)
 set -euo pipefail
 platform=$1 program=$(realpath "$2") work=$3
 own_console=${4:+$(realpath "$4")} launcher=${5:+$(realpath "$5")}
@@ -239,6 +240,7 @@ output=/dev/full run
 check_holds err 'die Ausgabe kann nicht geschrieben werden.'
 
 if [ "$platform" = wine ]; then
+    page_name=${DRILL_PAGE_NAME:?} user_folder=${DRILL_USER_FOLDER:?}
     # A console set to code page 1252: bytes of UTF-8 would show as other characters there.
     # Without arguments but in the prompt's console, the table of the log here as ever.
     case_name='Win32 console'
@@ -248,7 +250,7 @@ if [ "$platform" = wine ]; then
         </dev/null >terminal 2>&1 || true
     sed -E $'s/\x1b\\[[0-9;?]*[A-Za-z]//g' terminal | tr -d '\r' >screen
     check_holds screen '1 Protokoll, 4 Serien, 3 Namen^@Ömer +1  ^Ä"rger  ^Jürgen  '
-    [ ! -e pc2/lernfortschritt.html ] || fail "a page was written from a command prompt"
+    [ ! -e "pc2/$page_name" ] || fail "a page was written from a command prompt"
 
     # Started as from the desktop, alone in a console of its own. Pages open with a handler
     # that writes down what it was given (Wine's own classes have no .html); keys wait in a
@@ -300,27 +302,27 @@ if [ "$platform" = wine ]; then
     cp pc1/tovu desktop/
     printf x >&5
     run_alone desktop
-    page=$(windows_path "$top/desktop/lernfortschritt.html")
+    page=$(windows_path "$top/desktop/$page_name")
     expect_page 0 "$page"
-    check_holds desktop/lernfortschritt.html '<!DOCTYPE html>^Jürgen^</html>'
+    check_holds "desktop/$page_name" '<!DOCTYPE html>^Jürgen^</html>'
     key_left || fail "waited for a key"
     await_opened "$page"
 
     case_name='two logs of two folders dropped onto it' # the page beside the first
     printf x >&5
     run_alone . "$(windows_path "$top/pc2/tovu")" "$(windows_path "$top/pc1/tovu")"
-    page=$(windows_path "$top/pc2/lernfortschritt.html")
+    page=$(windows_path "$top/pc2/$page_name")
     expect_page 0 "$page"
-    check_holds pc2/lernfortschritt.html '2 Protokolle, 10 Serien, 9 Namen^Müller, Lena'
+    check_holds "pc2/$page_name" '2 Protokolle, 10 Serien, 9 Namen^Müller, Lena'
     key_left || fail "waited for a key"
     await_opened "$page"
 
     case_name='a class folder dropped onto it' # the page in it
     printf x >&5
     run_alone . "$(windows_path "$top/klasse")"
-    page=$(windows_path "$top/klasse/lernfortschritt.html")
+    page=$(windows_path "$top/klasse/$page_name")
     expect_page 0 "$page"
-    check_holds klasse/lernfortschritt.html '4 Protokolle, 14 Serien, 12 Namen'
+    check_holds "klasse/$page_name" '4 Protokolle, 14 Serien, 12 Namen'
     key_left || fail "waited for a key"
     await_opened "$page"
 
@@ -330,11 +332,11 @@ if [ "$platform" = wine ]; then
         browse_with 'Z:\nirgends\browser.exe "%1"'
         printf x >&5
         run_alone . "$(windows_path "$top/pc1/tovu")" "$(windows_path "$top/pc2/tovu")"
-        page="$documents\\lernfortschritt.html"
+        page="$documents\\$page_name"
         expect_page 1 "$page"
         check_holds err "$page kann nicht im Webbrowser geöffnet werden."
-        check_holds dokumente/lernfortschritt.html '2 Protokolle, 10 Serien, 9 Namen'
-        [ ! -e pc1/lernfortschritt.html ] || fail "a page in the read-only folder"
+        check_holds "dokumente/$page_name" '2 Protokolle, 10 Serien, 9 Namen'
+        [ ! -e "pc1/$page_name" ] || fail "a page in the read-only folder"
         ! key_left || fail "did not wait for a key"
         chattr -i pc1 2>/dev/null || chmod u+w pc1
         browse_with "$recorder"
@@ -350,7 +352,7 @@ if [ "$platform" = wine ]; then
     check_holds out 'Keine Serien gefunden.^Zum Schließen eine Taste drücken.'
     check_holds err "tovu$unreadable"
     ! key_left || fail "did not wait for a key"
-    [ ! -e nothing-here/lernfortschritt.html ] || fail "a page without series was written"
+    [ ! -e "nothing-here/$page_name" ] || fail "a page without series was written"
 
     # The launcher of the Start-menu entries, beside the program as installed, hands on what
     # is dropped onto an entry (a folder's name with a blank here), makes its folder at the
@@ -362,10 +364,10 @@ if [ "$platform" = wine ]; then
     printf x >&5
     started . programme/drillstart.exe drillreport "$(windows_path "$top/pc 3/tovu")" \
         "$(windows_path "$top/pc1/tovu")"
-    page=$(windows_path "$top/pc 3/lernfortschritt.html")
+    page=$(windows_path "$top/pc 3/$page_name")
     expect_page 0 "$page"
-    check_holds 'pc 3/lernfortschritt.html' '2 Protokolle, 10 Serien, 9 Namen'
-    [ -d dokumente/Rechentrainer ] || fail "the launcher made no folder in Documents"
+    check_holds "pc 3/$page_name" '2 Protokolle, 10 Serien, 9 Namen'
+    [ -d "dokumente/$user_folder" ] || fail "the launcher made no folder in Documents"
     key_left || fail "waited for a key"
     await_opened "$page"
     case_name='the launcher again, a log missing'
@@ -375,11 +377,11 @@ if [ "$platform" = wine ]; then
     check_holds err "fehlt$unreadable"
     ! key_left || fail "did not wait for a key"
     case_name='the launcher with a file in its folder'"'"'s place'
-    rm -r dokumente/Rechentrainer
-    : >dokumente/Rechentrainer
+    rm -r "dokumente/$user_folder"
+    : >"dokumente/$user_folder"
     started . programme/drillstart.exe drillreport
     [ "$status" = 1 ] || fail "exit code $status, expected 1"
-    check_holds err "drillstart: drillreport.exe kann nicht gestartet werden: Der Ordner „$documents\\Rechentrainer“ kann nicht angelegt werden."
+    check_holds err "drillstart: drillreport.exe kann nicht gestartet werden: Der Ordner „$documents\\$user_folder“ kann nicht angelegt werden."
 
     exec 5>&-
     wine reg add "$shell_folders" /v Personal /t REG_EXPAND_SZ /d "$documents_before" /f >/dev/null

@@ -1,7 +1,7 @@
 # The files a package or an install holds, sourced by the packaging tests.
 # shellcheck shell=bash
 # expected_files PROGRAM_DIR PROGRAM...: the sorted paths under the prefix (./PROGRAM_DIR/drill,
-# ./share/...) for the programs built; drillreport has the drill's icon.
+# ./share/...) for the programs built.
 expected_files() {
     local program_dir=$1 program
     shift
@@ -17,6 +17,10 @@ expected_files() {
         if [[ " $* " == *" drillview "* ]]; then
             printf './share/icons/hicolor/%s/apps/drillview.png\n' 32x32 48x48 128x128
         fi
+        if [[ " $* " == *" drillreport "* ]]; then
+            printf './share/icons/hicolor/%s/apps/drillreport.png\n' 16x16 32x32 48x48
+        fi
         printf "./share/doc/${DRILL_PACKAGE_NAME:?}/%s\n" changelog.gz copyright
+        echo "./${DRILL_SETTINGS_PATH:?}" # the class folder's setting, under / or the prefix
     } | sort
 }

@@ -40,18 +40,23 @@ function(drill_add_resources_test program icon kind icon_sizes) # SYSTEM_DLL...
                      ${icon_sizes} kernel32.dll msvcrt.dll user32.dll gdi32.dll ${ARGN})
 endfunction()
 drill_add_resources_test(drill drill/drill.ico console 48,32,16 advapi32.dll shell32.dll)
-drill_add_resources_test(drillreport drill/drill.ico console 48,32,16 ole32.dll shell32.dll)
+drill_add_resources_test(drillreport drillreport/drillreport.ico console 48,32,16 ole32.dll
+                         shell32.dll)
+drill_add_resources_test(drillstart drill/drill.ico window 48,32,16 advapi32.dll ole32.dll
+                         shell32.dll)
 
-# The committed icon must be what the committed generator (tools/) draws.
+# The committed icons must be what the committed generators (tools/) draw.
 # The generators are built before the emulator is set, so it is named here.
-add_test(NAME win32_drill_icon_generate
-         COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:drill_icon_generator>
-                 drill_generated.ico)
-add_test(NAME win32_drill_icon_current
-         COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico
-                 ${PROJECT_SOURCE_DIR}/drill/drill.ico)
-set_tests_properties(win32_drill_icon_generate PROPERTIES FIXTURES_SETUP drill_icon)
-set_tests_properties(win32_drill_icon_current PROPERTIES FIXTURES_REQUIRED drill_icon)
+foreach(program IN ITEMS drill drillreport)
+    add_test(NAME win32_${program}_icon_generate
+             COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}_icon_generator>
+                     ${program}_generated.ico)
+    add_test(NAME win32_${program}_icon_current
+             COMMAND ${CMAKE_COMMAND} -E compare_files ${program}_generated.ico
+                     ${PROJECT_SOURCE_DIR}/${program}/${program}.ico)
+    set_tests_properties(win32_${program}_icon_generate PROPERTIES FIXTURES_SETUP ${program}_icon)
+    set_tests_properties(win32_${program}_icon_current PROPERTIES FIXTURES_REQUIRED ${program}_icon)
+endforeach()
 
 # drillview.exe: its resources, its committed icon against the generator, and the program on
 # a Wine desktop inside an X server of its own, looked at by a test-only inspector.

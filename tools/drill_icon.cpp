@@ -2,6 +2,7 @@
 // it as an .ico file of 32-bit images. Usage: drill_icon OUTPUT.ico
 #include "drillview/icon_sampling.h"
 #include "tools/ico_file.h"
+#include "tools/icon_tile.h"
 
 #include <array>
 #include <vector>
@@ -9,16 +10,6 @@
 namespace {
 
 constexpr std::array<int, 3> iconSizes = {48, 32, 16};
-
-bool insideRoundedTile(double x, double y)
-{
-    const double low = 0.04, high = 0.96, radius = 0.2;
-    if (x < low || x > high || y < low || y > high)
-        return false;
-    const double cx = x < low + radius ? low + radius : (x > high - radius ? high - radius : x);
-    const double cy = y < low + radius ? low + radius : (y > high - radius ? high - radius : y);
-    return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
-}
 
 bool insideBar(double dx, double dy, double halfLength, double halfWidth)
 {

@@ -1,0 +1,54 @@
+// Draws drillreport's icon, a green tile with three rising bars of a chart on its base line,
+// and writes it as an .ico file of 32-bit images. Usage: drillreport_icon OUTPUT.ico
+#include "drillview/icon_sampling.h"
+#include "tools/ico_file.h"
+#include "tools/icon_tile.h"
+
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr std::array<int, 3> iconSizes = {48, 32, 16};
+
+// The bars' left edges and tops, from the left; each 0.16 wide, all standing on the base line.
+constexpr std::array<double, 3> barLefts = {0.2, 0.42, 0.64};
+constexpr std::array<double, 3> barTops = {0.56, 0.4, 0.22};
+constexpr double barWidth = 0.16, baseLine = 0.8, lineWidth = 0.05;
+
+bool onChart(double x, double y)
+{
+    if (y >= baseLine && y <= baseLine + lineWidth && x >= 0.14 && x <= 0.86)
+        return true;
+    for (std::size_t bar = 0; bar < barLefts.size(); ++bar) {
+        if (x >= barLefts[bar] && x <= barLefts[bar] + barWidth && y >= barTops[bar] &&
+            y < baseLine)
+            return true;
+    }
+    return false;
+}
+
+// The tile with the chart, in colours given from 0 to 255.
+bool sampleAt(double x, double y, IconColour& colour)
+{
+    if (!insideRoundedTile(x, y))
+        return false;
+    if (onChart(x, y))
+        colour = {1, 1, 1};
+    else // lighter at the top, darker at the bottom
+        colour = {(60 - 40 * y) / 255, (170 - 70 * y) / 255, (90 - 40 * y) / 255};
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+        return 2;
+    std::vector<IcoImage> images;
+    images.reserve(iconSizes.size());
+    for (const int size : iconSizes)
+        images.push_back({size, sampleIcon(size, sampleAt)});
+    return writeIcoFile(argv[1], images) ? 0 : 1;
+}
