@@ -2,15 +2,10 @@
 # (package_linux.cmake) and a .zip for Windows (package_win32.cmake). The package's version
 # is the project's; the programs' own versions are stated beside it in CMakeLists.txt.
 set(CPACK_PACKAGE_NAME drill-suite)
-# The product's name, as the programs' resources and the installer's entry give it: the one
-# the drill's banner "** NAME **" shows.
-set(drill_texts ${PROJECT_SOURCE_DIR}/drill/drill_texts.h)
-file(STRINGS ${drill_texts} banner_line ENCODING UTF-8 REGEX "banner = \"")
-if(NOT banner_line MATCHES "banner = \"\\*\\* ([^\"]+) \\*\\*\"")
-    message(FATAL_ERROR "${drill_texts} states no banner")
-endif()
-set(DRILL_PRODUCT_NAME ${CMAKE_MATCH_1})
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${drill_texts})
+# The product's name, as the programs' resources give it: the one the drill's banner
+# "** NAME **" shows.
+drill_header_text(drill/drill_texts.h banner banner)
+string(REGEX REPLACE "^\\*\\* (.+) \\*\\*$" "\\1" DRILL_PRODUCT_NAME "${banner}")
 set(CPACK_PACKAGE_CONTACT "drill developers <drill@example.org>")
 set(DRILL_HOMEPAGE https://drill.example.org)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic drill for learners, with a log viewer")

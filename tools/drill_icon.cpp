@@ -1,15 +1,8 @@
 // Draws the drill's application icon, a blue tile with the four arithmetic signs, and writes
 // it as an .ico file of 32-bit images. Usage: drill_icon OUTPUT.ico
-#include "drillview/icon_sampling.h"
-#include "tools/ico_file.h"
-#include "tools/icon_tile.h"
-
-#include <array>
-#include <vector>
+#include "tools/console_icon.h"
 
 namespace {
-
-constexpr std::array<int, 3> iconSizes = {48, 32, 16};
 
 bool insideBar(double dx, double dy, double halfLength, double halfWidth)
 {
@@ -56,11 +49,5 @@ bool sampleAt(double x, double y, IconColour& colour)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-        return 2;
-    std::vector<IcoImage> images;
-    images.reserve(iconSizes.size());
-    for (const int size : iconSizes)
-        images.push_back({size, sampleIcon(size, sampleAt)});
-    return writeIcoFile(argv[1], images) ? 0 : 1;
+    return writeConsoleIcon(argc, argv, sampleAt);
 }

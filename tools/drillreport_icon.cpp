@@ -1,15 +1,10 @@
 // Draws drillreport's icon, a green tile with three rising bars of a chart on its base line,
 // and writes it as an .ico file of 32-bit images. Usage: drillreport_icon OUTPUT.ico
-#include "drillview/icon_sampling.h"
-#include "tools/ico_file.h"
-#include "tools/icon_tile.h"
+#include "tools/console_icon.h"
 
 #include <array>
-#include <vector>
 
 namespace {
-
-constexpr std::array<int, 3> iconSizes = {48, 32, 16};
 
 // The bars' left edges and tops, from the left; each 0.16 wide, all standing on the base line.
 constexpr std::array<double, 3> barLefts = {0.2, 0.42, 0.64};
@@ -44,11 +39,5 @@ bool sampleAt(double x, double y, IconColour& colour)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-        return 2;
-    std::vector<IcoImage> images;
-    images.reserve(iconSizes.size());
-    for (const int size : iconSizes)
-        images.push_back({size, sampleIcon(size, sampleAt)});
-    return writeIcoFile(argv[1], images) ? 0 : 1;
+    return writeConsoleIcon(argc, argv, sampleAt);
 }
