@@ -317,13 +317,14 @@ if [ "$platform" = wine ]; then
     key_left || fail "waited for a key"
     await_opened "$page"
 
-    case_name='a class folder dropped onto it' # the page in it
+    case_name='a class folder and a missing log dropped onto it' # the page in it, a key awaited
     printf x >&5
-    run_alone . "$(windows_path "$top/klasse")"
+    run_alone . "$(windows_path "$top/klasse")" fehlt
     page=$(windows_path "$top/klasse/$page_name")
-    expect_page 0 "$page"
+    expect_page 1 "$page"
     check_holds "klasse/$page_name" '4 Protokolle, 14 Serien, 12 Namen'
-    key_left || fail "waited for a key"
+    check_holds err "fehlt$unreadable"
+    ! key_left || fail "did not wait for a key"
     await_opened "$page"
 
     # A folder this user cannot write in: root may write anywhere but in an immutable one.
