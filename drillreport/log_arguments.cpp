@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -39,7 +40,8 @@ bool appendLogsIn(const std::string& folder, int depth, std::set<std::string>& w
     if (!listed)
         return false;
     const std::string real = realPath(folder);
-    walked.insert(real);
+    if (!real.empty())
+        walked.insert(real);
     for (const FolderEntry& entry : entries) {
         const std::string path = inFolder(folder, entry.name);
         if (entry.kind != EntryKind::Folder) {
@@ -49,7 +51,7 @@ bool appendLogsIn(const std::string& folder, int depth, std::set<std::string>& w
         }
         const std::string realSubfolder = realPath(path);
         if (depth == deepestSubfolder || holds(realSubfolder, real) ||
-            walked.count(realSubfolder) > 0)
+            (!realSubfolder.empty() && walked.count(realSubfolder) > 0))
             continue;
         if (!appendLogsIn(path, depth + 1, walked, logs))
             logs.push_back(path);
@@ -75,6 +77,37 @@ std::size_t afterCharacter(std::string_view text, std::size_t at)
     while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
         ++at;
     return at;
+}
+
+// Whether a name matches a pattern: * any run of characters, ? one; letters of either case
+// are alike, as in Windows' file names.
+bool matchesPattern(std::string_view name, std::string_view pattern)
+{
+    // The classic walk: the last star seen takes one more character whenever the rest fails.
+    std::size_t at = 0;
+    std::size_t in = 0;
+    std::size_t starIn = std::string_view::npos;
+    std::size_t starAt = 0;
+    while (at < name.size()) {
+        if (in < pattern.size() && pattern[in] == '*') {
+            starIn = in++;
+            starAt = at;
+        } else if (in < pattern.size() && pattern[in] == '?') {
+            ++in;
+            at = afterCharacter(name, at);
+        } else if (in < pattern.size() && lowerAscii(pattern[in]) == lowerAscii(name[at])) {
+            ++in;
+            ++at;
+        } else if (starIn != std::string_view::npos) {
+            in = starIn + 1;
+            at = starAt = afterCharacter(name, starAt);
+        } else {
+            return false;
+        }
+    }
+    while (in < pattern.size() && pattern[in] == '*')
+        ++in;
+    return in == pattern.size();
 }
 
 // The paths below `folder` whose names match the components of `rest` one by one, each but
@@ -116,35 +149,6 @@ std::vector<std::string> pathsOfPattern(const std::string& pattern)
 }
 
 } // namespace
-
-bool matchesPattern(std::string_view name, std::string_view pattern)
-{
-    // The classic walk: the last star seen takes one more character whenever the rest fails.
-    std::size_t at = 0;
-    std::size_t in = 0;
-    std::size_t starIn = std::string_view::npos;
-    std::size_t starAt = 0;
-    while (at < name.size()) {
-        if (in < pattern.size() && pattern[in] == '*') {
-            starIn = in++;
-            starAt = at;
-        } else if (in < pattern.size() && pattern[in] == '?') {
-            ++in;
-            at = afterCharacter(name, at);
-        } else if (in < pattern.size() && lowerAscii(pattern[in]) == lowerAscii(name[at])) {
-            ++in;
-            ++at;
-        } else if (starIn != std::string_view::npos) {
-            in = starIn + 1;
-            at = starAt = afterCharacter(name, starAt);
-        } else {
-            return false;
-        }
-    }
-    while (in < pattern.size() && pattern[in] == '*')
-        ++in;
-    return in == pattern.size();
-}
 
 std::vector<std::string> logsOfArguments(const std::vector<std::string>& arguments,
                                          WildcardExpansion expansion)

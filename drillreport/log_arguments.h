@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 // Who expands * and ? in the arguments: a POSIX shell before the program starts, or, on
@@ -20,7 +19,3 @@ inline constexpr int deepestSubfolder = 4;
 // one stays as it is, so that reading it names it as unreadable.
 std::vector<std::string> logsOfArguments(const std::vector<std::string>& arguments,
                                          WildcardExpansion expansion);
-
-// Whether a name matches a pattern: * any run of characters, ? one; letters of either case
-// are alike, as in Windows' file names.
-bool matchesPattern(std::string_view name, std::string_view pattern);
