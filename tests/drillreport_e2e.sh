@@ -327,7 +327,9 @@ if [ "$platform" = wine ]; then
     ! key_left || fail "did not wait for a key"
     await_opened "$page"
 
-    # A folder this user cannot write in: root may write anywhere but in an immutable one.
+    # A folder this user cannot write in: root may write anywhere but in an immutable one,
+    # which nothing could remove were it left so.
+    trap 'chattr -i "$top/pc1" 2>/dev/null || true' EXIT
     if { [ "$(id -u)" = 0 ] && chattr +i pc1; } || { [ "$(id -u)" != 0 ] && chmod a-w pc1; }; then
         case_name='a read-only first folder, no browser' # the page in Documents, a key awaited
         browse_with 'Z:\nirgends\browser.exe "%1"'
