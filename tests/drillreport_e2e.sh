@@ -384,6 +384,7 @@ if [ "$platform" = wine ]; then
     : >"dokumente/$user_folder"
     started . programme/drillstart.exe drillreport
     [ "$status" = 1 ] || fail "exit code $status, expected 1"
+    # shellcheck disable=SC1111 # the message's own German quotes
     check_holds err "drillstart: drillreport.exe kann nicht gestartet werden: Der Ordner „$documents\\$user_folder“ kann nicht angelegt werden."
 
     exec 5>&-
