@@ -8,6 +8,7 @@
 #include "drillreport/report_platform.h"
 #include "drillreport/report_run.h"
 #include "drillreport/report_texts.h"
+#include "drillreport/shown_text.h"
 #include "logtext/utf16_win32.h"
 
 #include <knownfolders.h>
@@ -121,7 +122,7 @@ std::string writtenAt(const std::string& page, const std::vector<std::string>& l
                       const ReportData& data)
 {
     if (pageIsALog(page, logs)) {
-        writeMessage(page + std::string(reportTexts::pageIsALog));
+        writeMessage(shownFileName(page) + std::string(reportTexts::pageIsALog));
         return {};
     }
     return writePage(page, data) ? page : std::string();
@@ -171,9 +172,9 @@ int showPage(const std::vector<std::string>& arguments)
     const std::string page = writtenPage(options, logs, data);
     if (page.empty())
         return waitedFor(exitUnreadable);
-    writeLine(std::string(reportTexts::pageSavedIn) + page);
+    writeLine(std::string(reportTexts::pageSavedIn) + shownFileName(page));
     if (!openInBrowser(page)) {
-        writeMessage(page + std::string(reportTexts::cannotShow));
+        writeMessage(shownFileName(page) + std::string(reportTexts::cannotShow));
         return waitedFor(exitUnreadable);
     }
     return read ? exitDone : waitedFor(exitUnreadable);

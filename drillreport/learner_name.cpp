@@ -1,24 +1,9 @@
 // Names from the two kinds of log, made one, and ordered.
 #include "drillreport/learner_name.h"
 
+#include "drillreport/shown_text.h"
 #include "drillreport/utf8_text.h"
 #include "logtext/code_page_850.h"
-
-namespace {
-
-constexpr char32_t replacementCharacter = 0xFFFD;
-
-bool isControl(char32_t codePoint)
-{
-    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
-}
-
-void appendShown(std::string& text, char32_t codePoint)
-{
-    appendUtf8(text, isControl(codePoint) ? replacementCharacter : codePoint);
-}
-
-} // namespace
 
 std::string nameSortKey(std::string_view name)
 {

@@ -8,6 +8,7 @@
 #include "drillreport/report_platform.h"
 #include "drillreport/report_tables.h"
 #include "drillreport/report_texts.h"
+#include "drillreport/shown_text.h"
 #include "drillreport/text_report.h"
 #include "logtext/drill_log_format.h"
 
@@ -71,7 +72,7 @@ bool readLogs(ReportData& data, const std::vector<std::string>& logs)
     bool allRead = true;
     for (const std::string& log : logs) {
         if (!readLog(data, log.c_str())) {
-            writeMessage(log + std::string(reportTexts::cannotRead));
+            writeMessage(shownFileName(log) + std::string(reportTexts::cannotRead));
             allRead = false;
         }
     }
@@ -100,7 +101,7 @@ ReplaceOutcome replacePage(const std::string& page, const ReportData& data)
 bool pageWritten(const std::string& page, ReplaceOutcome outcome)
 {
     if (outcome != ReplaceOutcome::Replaced) {
-        writeMessage(page + std::string(notReplacedWhy(outcome)));
+        writeMessage(shownFileName(page) + std::string(notReplacedWhy(outcome)));
         return false;
     }
     return true;
@@ -127,7 +128,7 @@ int runDrillReport(const std::vector<std::string>& arguments, WildcardExpansion 
     }
     const std::vector<std::string> logs = logsToRead(options, expansion);
     if (options.form == ReportForm::Html && pageIsALog(options.pagePath, logs)) {
-        writeMessage(options.pagePath + std::string(reportTexts::pageIsALog));
+        writeMessage(shownFileName(options.pagePath) + std::string(reportTexts::pageIsALog));
         return exitUsage;
     }
 

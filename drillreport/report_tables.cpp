@@ -51,7 +51,7 @@ Table kindsTable(const LearnerFigures& learner)
             learner.kinds.size(),
             [&learner](std::size_t at) {
                 const KindFigures& kind = learner.kinds[at];
-                std::string range(reportTexts::rangeFrom);
+                std::string range(rangeFrom);
                 range += std::to_string(kind.limit);
                 return row({std::string(kindWord(kind.kind)), range}, kind.figures);
             },

@@ -81,8 +81,6 @@ inline constexpr std::array<std::string_view, 9> figureColumns = {
     "Serien",     "Aufgaben",    "Fehler", "Fehlerquote", "Notenschnitt",
     "erste Note", "letzte Note", "von",    "bis",
 };
-// The range of a number limit as the drill's menu shows it: "0-" and the limit.
-inline constexpr std::string_view rangeFrom = "0-";
 
 inline constexpr std::string_view csvHeader =
     "Name;Endzeit;Art;Schwierigkeit;Aufgaben;Fehler;Fehlerquote;Note";

@@ -328,6 +328,8 @@ bool createViewerWindow()
     window->size_range(layout::clientWidth, layout::clientHeight, layout::clientWidth,
                        layout::clientHeight);
     window->callback(noteCloseRequest);
+    // The program's name as the window's class: a dock finds the desktop entry by it.
+    window->xclass("drillview");
     setWindowIcons();
     window->show();
     return true;

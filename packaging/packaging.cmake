@@ -57,6 +57,7 @@ if(DRILL_SIGN_CERTIFICATE OR DRILL_SIGN_KEY)
         -DSIGN_TIMESTAMP_URL=${DRILL_SIGN_TIMESTAMP_URL})
 endif()
 
+include(${CMAKE_CURRENT_LIST_DIR}/icons.cmake)
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/resources_win32.cmake)
     include(${CMAKE_CURRENT_LIST_DIR}/package_win32.cmake)

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
-# Usage: scripts/install-deps.sh [run|all]   (run: just what building drill needs)
+# Usage: scripts/install-deps.sh [run|viewer|all]
+#   run: just what building drill and drillreport needs; viewer: that and drillview's window
 set -euo pipefail
 
 packages=(g++ cmake make)
+if [ "${1:-all}" != run ]; then
+    packages+=(libfltk1.3-dev) # the Linux viewer's window
+fi
 if [ "${1:-all}" = all ]; then
     packages+=(
         googletest libgtest-dev libbenchmark-dev       # unit tests and benchmarks
         clang-format clang-tidy                        # the layout check, the lint
         clang libclang-rt-dev                          # the clang build, the fuzz target
-        libfltk1.3-dev                                 # the Linux viewer window
         xvfb xauth xdotool x11-utils imagemagick       # window tests under Xvfb
         time                                           # the viewer's start-up benchmark
         mingw-w64 g++-mingw-w64-x86-64-posix           # the Win32 programs

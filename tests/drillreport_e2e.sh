@@ -22,13 +22,15 @@ cd "$work"
 [ "$platform" != wine ] || unset DISPLAY
 
 # ARGUMENTS...: exit code in status, standard output in out (or in the file named by output),
-# standard error in err; with size_limit (KiB), writes beyond it fail as on a full disk.
+# standard error in err; with size_limit (KiB), writes beyond it fail as on a full disk (and
+# raise SIGXFSZ, which drillreport must not die of; Wine would).
 run() {
     local runner=()
     [ "$platform" != wine ] || runner=(wine)
     set +e
     (
-        [ -z "${size_limit:-}" ] || { ulimit -f "$size_limit" && trap '' XFSZ; }
+        [ -z "${size_limit:-}" ] || ulimit -f "$size_limit"
+        [ -z "${size_limit:-}" ] || [ "$platform" = native ] || trap '' XFSZ
         exec timeout --kill-after=10 120 "${runner[@]}" "$program" "$@"
     ) </dev/null >"${output:-out}" 2>err
     status=$?
@@ -152,6 +154,7 @@ page a folder|1||ordner$not_a_file|--html ordner
 page a FIFO|1||fifo$not_a_file|--html fifo
 page in a missing folder|1||nirgends/seite.html kann nicht geschrieben werden.|--html nirgends/seite.html
 a class folder|0|4 Protokolle, 14 Serien, 12 Namen,||klasse
+names with control characters|1||�]0;x�$unreadable^�[1mx/y.html kann nicht|--html $'\e[1mx/y.html' $'\e]0;x\a'
 $more_cases
 CASES
 
@@ -209,19 +212,76 @@ size_limit=256 run --html seite.html viele
 check_holds err 'seite.html kann nicht geschrieben werden.'
 [ "$(snapshot)" = "$before" ] || fail "the folder changed: $(diff <(echo "$before") <(snapshot))"
 
-case_name='page interrupted' # while it is written: nothing is left beside the old page
+# Stopped while it writes the page (its temporary file open beside the page, in the page's
+# folder), the run leaves nothing but the old page, whatever the signal: natively the file has
+# no name until it is whole, and where the file system makes it with one (no /proc to link it
+# by, as on a FAT stick) the caught signals remove it; under Wine the system deletes it.
+case_name='page interrupted'
 generated_log 100000 125000 30 >viele
+mkdir neben
+echo 'die alte Seite' >neben/seite.html
 before=$(snapshot)
+writing_page() { # PID
+    compgen -G 'neben/.lf*' >/dev/null || find "/proc/$1/fd" -lname "$PWD/neben/#*" 2>/dev/null | grep -q .
+}
+interrupt_page() { # WAY SIGNAL...
+    local way=$1 signal pid status
+    shift
+    for signal; do
+        case_name="page interrupted by SIG$signal ($way)"
+        local start=("${runner[@]}" "$program")
+        [ "$way" != named ] ||
+            start=(unshare -m sh -c 'mount -t tmpfs none "/proc/$$/fd" && exec "$@"' sh "${start[@]}")
+        # A job in the background of a script ignores Ctrl+C and Ctrl+\ unless given their
+        # default back.
+        env --default-signal "${start[@]}" --html neben/seite.html viele </dev/null >out 2>err &
+        pid=$!
+        until writing_page "$pid" || ! kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
+        kill "-$signal" "$pid" 2>/dev/null || true
+        status=0
+        wait "$pid" || status=$?
+        # Wine ends a run at Ctrl+C with 0; the old page, and no message, tell all the same.
+        [ "$status" = $((128 + $(kill -l "$signal"))) ] || [ "$platform:$signal" = wine:INT ] ||
+            fail "exit code $status: the run was not stopped"
+        check_holds err ''
+        [ "$(snapshot)" = "$before" ] || fail "the folder changed: $(diff <(echo "$before") <(snapshot))"
+    done
+}
 runner=()
-[ "$platform" != wine ] || runner=(wine)
-# A job in the background of a script ignores Ctrl+C unless given its default back.
-env --default-signal=INT "${runner[@]}" "$program" --html seite.html viele </dev/null >out 2>err &
-until compgen -G '.lf*' >/dev/null || ! kill -0 $! 2>/dev/null; do sleep 0.01; done
-kill -INT $! 2>/dev/null || true
-# Wine ends a run at Ctrl+C with 0; the old page tells all the same.
-if wait $! && [ "$platform" = native ]; then fail "exit code 0: the run was not interrupted"; fi
-[ "$(snapshot)" = "$before" ] || fail "the folder changed: $(diff <(echo "$before") <(snapshot))"
-rm viele
+if [ "$platform" = wine ]; then
+    runner=(wine)
+    interrupt_page system INT KILL
+else
+    interrupt_page nameless INT QUIT HUP TERM KILL
+    if unshare -m true 2>/dev/null; then
+        interrupt_page named INT QUIT HUP TERM
+    else
+        echo "no mount namespace: the page's named temporary file is not tried" >&2
+    fi
+    case_name='page with SIGHUP ignored' # as nohup starts it: the run goes on
+    env --ignore-signal=HUP "$program" --html neben/seite.html viele </dev/null >out 2>err &
+    until writing_page $! || ! kill -0 $! 2>/dev/null; do sleep 0.01; done
+    kill -HUP $! 2>/dev/null || true
+    wait $! || fail "exit code $?"
+    check_holds neben/seite.html '</html>'
+fi
+rm -r viele neben
+
+# A new page on another file system (a stick, /tmp): its temporary file is made beside it, not
+# in the working folder, or the rename would fail; natively its mode is what the umask gives
+# (Wine's server makes files with its own umask).
+case_name='new page on another file system'
+elsewhere=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
+umask_before=$(umask)
+umask 027
+run --html "$elsewhere/seite.html" tovu
+umask "$umask_before"
+[ "$status" = 0 ] || fail "exit code $status: $(cat err)"
+check_holds "$elsewhere/seite.html" '</html>'
+[ "$platform" = wine ] || [ "$(stat -c %a "$elsewhere/seite.html")" = 640 ] ||
+    fail "mode $(stat -c %a "$elsewhere/seite.html")"
+[ "$(ls -A "$elsewhere")" = seite.html ] || fail "left beside the page: $(ls -A "$elsewhere")"
+rm -r "$elsewhere"
 
 case_name='page in a folder outside the code page'
 run --html "$unicode/seite.html" "$unicode/tovu"

@@ -3,7 +3,8 @@
 # then the desktop entries started by a real launcher (gio) from another folder: drill, in a
 # stand-in terminal, drillview, and drillreport's page opened by a stand-in browser must all
 # run in the home folder, where they meet through "tovu"; with a class folder set, in the
-# user's folder there, made at the first start, every start.
+# user's folder there, made at the first start, every start. The viewer's window has the class
+# its entry names.
 # Usage: packaging_install.sh BUILD_DIRECTORY CLOSE_REQUEST_TOOL WORK_DIRECTORY PROGRAM...
 #   PROGRAM: the programs the install must hold (drill, drillview, drillreport)
 set -euo pipefail
@@ -125,6 +126,10 @@ viewer_pid=$(xdotool getwindowpid "$window")
     fail "the window is not the installed drillview's: $(readlink "/proc/$viewer_pid/exe")"
 [ "$(readlink "/proc/$viewer_pid/cwd")" = "$home" ] ||
     fail "drillview runs in $(readlink "/proc/$viewer_pid/cwd"), not in the home folder"
+# A dock tells the entry's window by its class (WM_CLASS: instance, class).
+class=$(sed -n 's/^StartupWMClass=//p' "$applications/drillview.desktop")
+xprop -id "$window" WM_CLASS | grep -qF "= \"$class\", " ||
+    fail "the window's class is not the entry's '$class': $(xprop -id "$window" WM_CLASS)"
 # Not our child: ended once gone or a zombie.
 running() { [ -r "/proc/$1/stat" ] && ! grep -q '^[0-9]* (.*) Z' "/proc/$1/stat"; }
 "$close_request" "$window" || fail "close request not sent"

@@ -12,6 +12,14 @@ endif()
 set(cpack_config ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
 
 if(NOT WIN32)
+    # The README names the packages and the .exe files with the versions stated here.
+    add_test(NAME packaging_readme_versions
+             COMMAND ${CMAKE_COMMAND} -DREADME=${PROJECT_SOURCE_DIR}/README.md
+                     -DPROJECT_VERSION=${PROJECT_VERSION} -DDRILL_VERSION=${DRILL_VERSION}
+                     -DDRILLVIEW_VERSION=${DRILLVIEW_VERSION}
+                     -DDRILLREPORT_VERSION=${DRILLREPORT_VERSION}
+                     -DDRILLSTART_VERSION=${DRILLSTART_VERSION}
+                     -P ${CMAKE_CURRENT_SOURCE_DIR}/readme_versions.cmake)
     if(NOT TARGET viewer_close_request)
         return() # no viewer, no window tests (DRILL_BUILD_VIEWER=OFF)
     endif()
@@ -62,11 +70,13 @@ elseif(CMAKE_CROSSCOMPILING)
     endforeach()
 endif()
 
-# The package's name as CPack gives it, and the viewer's title for those that start it.
+# The package's name as CPack gives it, the viewer's title for those that start it, the
+# settings' file, the page's name and the icons' sizes.
 foreach(test IN ITEMS packaging_deb packaging_deb_lint packaging_install packaging_zip packaging_msi)
     if(TEST ${test})
         set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
                      DRILL_PACKAGE_NAME=${CPACK_PACKAGE_NAME} "${DRILL_VIEWER_TITLE_ENVIRONMENT}"
-                     DRILL_SETTINGS_PATH=${DRILL_SETTINGS_PATH} DRILL_PAGE_NAME=${DRILL_PAGE_NAME})
+                     DRILL_SETTINGS_PATH=${DRILL_SETTINGS_PATH} DRILL_PAGE_NAME=${DRILL_PAGE_NAME}
+                     ${DRILL_ICON_SIZES_ENVIRONMENT})
     endif()
 endforeach()

@@ -9,6 +9,7 @@
 
 namespace {
 
+// Largest first; the install rules and the tests read them from the .ico files.
 constexpr std::array<int, 3> iconSizes = {48, 32, 16};
 
 } // namespace

@@ -7,6 +7,6 @@
 // Whether a point of the unit square lies on the tile.
 bool insideRoundedTile(double x, double y);
 
-// The whole generator: the drawing sampled at 48, 32 and 16 pixels, written to the one file its
-// arguments name. Answers the exit code: 0 written, 1 not, 2 a wrong command line.
+// The whole generator: the drawing sampled at each of the console icons' sizes, written to the
+// one file its arguments name. Answers the exit code: 0 written, 1 not, 2 a wrong command line.
 int writeConsoleIcon(int argc, char** argv, IconShape shape);
