@@ -1,6 +1,7 @@
 // UTF-8 decoded and written, one code point at a time.
 #include "drillreport/utf8_text.h"
 
+#include "logtext/shown_character.h"
 #include "logtext/utf8.h"
 
 namespace {
@@ -28,7 +29,7 @@ char32_t nextCodePoint(std::string_view bytes, std::size_t& at)
     std::size_t length = 0;
     if (!decodeSequence(bytes, at, codePoint, length)) {
         ++at;
-        return 0xFFFD;
+        return replacementCharacter;
     }
     at += length;
     return codePoint;

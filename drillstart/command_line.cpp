@@ -3,6 +3,8 @@
 // 2n + 1 and a quote are n backslashes and a quote.
 #include "drillstart/command_line.h"
 
+#include "logtext/shown_character.h"
+
 std::wstring quotedArgument(std::wstring_view argument)
 {
     if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring_view::npos)
@@ -37,9 +39,8 @@ std::wstring commandLine(std::wstring_view program, const std::vector<std::wstri
 std::wstring withControlsReplaced(std::wstring_view text)
 {
     std::wstring shown(text);
-    for (wchar_t& unit : shown) {
-        if (unit < 0x20 || (unit >= 0x7F && unit < 0xA0))
-            unit = 0xFFFD;
-    }
+    // Every control character is one unit of UTF-16, and no unit of a surrogate pair is one.
+    for (wchar_t& unit : shown)
+        unit = static_cast<wchar_t>(shownCharacter(unit));
     return shown;
 }

@@ -13,5 +13,6 @@ std::wstring quotedArgument(std::wstring_view argument);
 // The program's path and the arguments, each quoted as it needs, between blanks.
 std::wstring commandLine(std::wstring_view program, const std::vector<std::wstring>& arguments);
 
-// The text with control characters shown as U+FFFD, for a message that shows what was given.
+// The text with control characters shown as U+FFFD, as drillreport shows them (shownCharacter),
+// for a message that shows what was given.
 std::wstring withControlsReplaced(std::wstring_view text);
