@@ -39,11 +39,12 @@ inline std::size_t utf8SequenceLength(const unsigned char* bytes, std::size_t av
 }
 
 // Well-formed UTF-8 only, as utf8SequenceLength checks each sequence: a line that is not is
-// read as code page 850 by the programs that show the log's names.
-inline bool isValidUtf8(std::string_view bytes)
+// read as code page 850 by the programs that show the log's names. Only the characters that
+// begin within the first `bound` bytes are looked at, the last of them whole.
+inline bool isValidUtf8(std::string_view bytes, std::size_t bound = std::string_view::npos)
 {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (std::size_t at = 0; at < bytes.size();) {
+    for (std::size_t at = 0; at < bytes.size() && at < bound;) {
         const std::size_t length = utf8SequenceLength(data + at, bytes.size() - at);
         if (length == 0 || length > bytes.size() - at)
             return false;
