@@ -1,6 +1,6 @@
 # The Win32 programs' tests, run under Wine in the cross build: the appender's and the
-# launcher's command line's own unit tests, drill.exe and drillview.exe end to end, their resources, and the committed icons against
-# their generators.
+# launcher's command line's own unit tests, drill.exe and drillview.exe end to end, their
+# resources, and the committed icons against their generators.
 if(NOT WIN32 OR NOT CMAKE_CROSSCOMPILING)
     return()
 endif()
