@@ -12,8 +12,6 @@ namespace {
 // Largest first; the install rules and the tests read them from the .ico files.
 constexpr std::array<int, 3> iconSizes = {48, 32, 16};
 
-} // namespace
-
 bool insideRoundedTile(double x, double y)
 {
     const double low = 0.04, high = 0.96, radius = 0.2;
@@ -22,6 +20,21 @@ bool insideRoundedTile(double x, double y)
     const double cx = x < low + radius ? low + radius : (x > high - radius ? high - radius : x);
     const double cy = y < low + radius ? low + radius : (y > high - radius ? high - radius : y);
     return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
+}
+
+} // namespace
+
+bool tileColour(double x, double y, bool onFigure, IconColour top, IconColour fall,
+                IconColour& colour)
+{
+    if (!insideRoundedTile(x, y))
+        return false;
+    if (onFigure)
+        colour = {1, 1, 1};
+    else
+        colour = {(top.red - fall.red * y) / 255, (top.green - fall.green * y) / 255,
+                  (top.blue - fall.blue * y) / 255};
+    return true;
 }
 
 int writeConsoleIcon(int argc, char** argv, IconShape shape)

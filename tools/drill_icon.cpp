@@ -31,18 +31,13 @@ bool insideSign(int quarter, double dx, double dy)
     }
 }
 
-// The tile with a sign in each quarter, in colours given from 0 to 255.
+// The blue tile with a sign in each quarter.
 bool sampleAt(double x, double y, IconColour& colour)
 {
-    if (!insideRoundedTile(x, y))
-        return false;
     const int quarter = (y < 0.5 ? 0 : 2) + (x < 0.5 ? 0 : 1);
     const double cx = x < 0.5 ? 0.29 : 0.71, cy = y < 0.5 ? 0.29 : 0.71;
-    if (insideSign(quarter, x - cx, y - cy))
-        colour = {1, 1, 1};
-    else // lighter at the top, darker at the bottom
-        colour = {(70 - 45 * y) / 255, (140 - 70 * y) / 255, (230 - 70 * y) / 255};
-    return true;
+    return tileColour(x, y, insideSign(quarter, x - cx, y - cy), {70, 140, 230}, {45, 70, 70},
+                      colour);
 }
 
 } // namespace

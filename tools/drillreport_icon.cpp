@@ -23,16 +23,10 @@ bool onChart(double x, double y)
     return false;
 }
 
-// The tile with the chart, in colours given from 0 to 255.
+// The green tile with the chart.
 bool sampleAt(double x, double y, IconColour& colour)
 {
-    if (!insideRoundedTile(x, y))
-        return false;
-    if (onChart(x, y))
-        colour = {1, 1, 1};
-    else // lighter at the top, darker at the bottom
-        colour = {(60 - 40 * y) / 255, (170 - 70 * y) / 255, (90 - 40 * y) / 255};
-    return true;
+    return tileColour(x, y, onChart(x, y), {60, 170, 90}, {40, 70, 40}, colour);
 }
 
 } // namespace
