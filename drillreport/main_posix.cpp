@@ -10,5 +10,6 @@ int main(int argc, char** argv)
     // A write beyond the file size limit fails (EFBIG) as on a full disk, and is reported as
     // one, instead of ending the run with the page's temporary file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
-    return runDrillReport(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    return runDrillReport(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc),
+                          WildcardExpansion::ByTheShell);
 }

@@ -2,21 +2,11 @@
 #include "drillreport/shown_text.h"
 
 #include "drillreport/utf8_text.h"
-
-namespace {
-
-constexpr char32_t replacementCharacter = 0xFFFD;
-
-bool isControl(char32_t codePoint)
-{
-    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
-}
-
-} // namespace
+#include "logtext/shown_character.h"
 
 void appendShown(std::string& text, char32_t codePoint)
 {
-    appendUtf8(text, isControl(codePoint) ? replacementCharacter : codePoint);
+    appendUtf8(text, shownCharacter(codePoint));
 }
 
 std::string shownFileName(std::string_view name)

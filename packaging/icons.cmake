@@ -1,6 +1,9 @@
-# The programs' committed icons (drillreport has the drill's), made by the generators in tools/.
+# The programs' committed icons (the launcher drillstart has the drill's), made by the
+# generators in tools/.
 set(DRILL_ICON ${PROJECT_SOURCE_DIR}/drill/drill.ico)
 set(DRILLVIEW_ICON ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
+set(DRILLREPORT_ICON ${PROJECT_SOURCE_DIR}/drillreport/drillreport.ico)
+set(DRILLSTART_ICON ${DRILL_ICON})
 
 # The sizes of an icon's images, as its .ico file's directory states them: the icon's generator
 # states them once, and the install rules and the tests read them here.

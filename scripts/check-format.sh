@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mapfile -t files < <(find logtext drill drillview drillreport tests tools -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
+mapfile -t files < <(find logtext drill drillview drillreport drillstart tests tools -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
 unformatted=()
 for file in "${files[@]}"; do
     clang-format --dry-run -Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")

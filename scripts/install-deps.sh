@@ -19,6 +19,7 @@ if [ "${1:-all}" = all ]; then
         binutils-mingw-w64-x86-64 icoutils             # their resources, checked
         wine wine64                                    # the Win32 tests
         wixl msitools                                  # the Windows installer, its tables
+        osslsigncode openssl                           # signing it, with a test certificate
         dpkg-dev file                                  # packaging and its checks
         lintian devscripts appstream man-db            # Debian's checkers of the .deb
         fonts-dejavu-core                              # the drill's screenshot

@@ -12,7 +12,9 @@ if(CMAKE_CROSSCOMPILING)
     add_test(NAME win32_drillreport_e2e
              COMMAND bash ${report_e2e} wine $<TARGET_FILE:drillreport>
                      ${CMAKE_CURRENT_BINARY_DIR}/win32_drillreport_e2e
-                     $<TARGET_FILE:win32_own_console>)
+                     $<TARGET_FILE:win32_own_console> $<TARGET_FILE:drillstart>)
+    set_tests_properties(win32_drillreport_e2e PROPERTIES ENVIRONMENT
+                         "DRILL_PAGE_NAME=${DRILL_PAGE_NAME};DRILL_USER_FOLDER=${DRILL_USER_FOLDER}")
 else()
     add_test(NAME drillreport_e2e
              COMMAND bash ${report_e2e} native $<TARGET_FILE:drillreport>

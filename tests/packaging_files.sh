@@ -9,7 +9,7 @@ icons() { # NAME SIZES
 }
 
 # expected_files PROGRAM_DIR PROGRAM...: the sorted paths under the prefix (./PROGRAM_DIR/drill,
-# ./share/...) for the programs built; drillreport has the drill's icon.
+# ./share/...) for the programs built.
 expected_files() {
     local program_dir=$1 program
     shift
@@ -25,6 +25,10 @@ expected_files() {
         if [[ " $* " == *" drillview "* ]]; then
             icons drillview "${DRILLVIEW_ICON_SIZES:?from CTest}"
         fi
+        if [[ " $* " == *" drillreport "* ]]; then
+            icons drillreport "${DRILLREPORT_ICON_SIZES:?from CTest}"
+        fi
         printf "./share/doc/${DRILL_PACKAGE_NAME:?}/%s\n" changelog.gz copyright
+        echo "./${DRILL_SETTINGS_PATH:?}" # the class folder's setting, under / or the prefix
     } | sort
 }

@@ -1,7 +1,7 @@
 # The versions README.md states: each package's name with the release's version, and each
 # .exe's own version where the text names it; no version stands anywhere else.
 # Usage: cmake -DREADME=FILE -DPROJECT_VERSION=V -DDRILL_VERSION=V -DDRILLVIEW_VERSION=V
-#              -DDRILLREPORT_VERSION=V -P readme_versions.cmake
+#              -DDRILLREPORT_VERSION=V -DDRILLSTART_VERSION=V -P readme_versions.cmake
 file(READ ${README} text)
 set(failures "")
 
@@ -15,7 +15,7 @@ endforeach()
 
 # "`drill.exe` 1.5.0.0" or "`drill.exe` (console program, version 1.5.0.0)".
 set(program_version
-    "(drill|drillview|drillreport)\\.exe[^0-9\n]*([0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+)")
+    "(drill|drillview|drillreport|drillstart)\\.exe[^0-9\n]*([0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+)")
 string(REGEX MATCHALL "${program_version}" programs "${text}")
 foreach(mention IN LISTS programs)
     string(REGEX MATCH "${program_version}" mention "${mention}")
