@@ -81,9 +81,11 @@ async function phoneLayout(page, width) {
     return problems;
 }
 
-// The page above a row, and above a heading, the same with the name's marks as without.
+// The page above a row, and above a heading, the same with the name's marks as without. Every
+// part is drawn first, so that no part coming into view moves the rows between the two shots.
 async function marksStayInTheirRow(page) {
     const problems = [];
+    await page.addStyleTag({ content: "section { content-visibility: visible !important; }" });
     const marked = (element) => /\u0308{20}/.test(element.textContent);
     for (const selector of [".overview tbody th", "section h2"]) {
         const handle = await page.evaluateHandle(([selector, marked]) => {
@@ -95,13 +97,21 @@ async function marksStayInTheirRow(page) {
             problems.push(`no ${selector} with combining marks`);
             continue;
         }
+        // The shot once two in a row agree: what the browser still draws is not the marks' doing.
         const shot = async () => {
-            await drawn(page);
-            const box = await handle.evaluate((element) => {
-                const rect = element.getBoundingClientRect();
-                return { x: 0, y: 0, width: innerWidth, height: Math.floor(rect.top) };
-            });
-            return page.screenshot({ clip: box });
+            let last;
+            for (let tries = 0; tries < 20; tries++) {
+                await drawn(page);
+                const box = await handle.evaluate((element) => {
+                    const rect = element.getBoundingClientRect();
+                    return { x: 0, y: 0, width: innerWidth, height: Math.floor(rect.top) };
+                });
+                const taken = await page.screenshot({ clip: box });
+                if (last !== undefined && taken.equals(last))
+                    break;
+                last = taken;
+            }
+            return last;
         };
         const withMarks = await shot();
         await handle.evaluate((element) => {
