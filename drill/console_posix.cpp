@@ -120,8 +120,10 @@ std::istream& openConsoleInput()
 
 std::ostream& openConsoleOutput()
 {
-    // Output that nobody takes any more (a closed pipe or terminal) fails quietly: the dialogue
-    // and its log go on.
+    // Output that nobody takes any more (a closed pipe or terminal) fails quietly, and so does
+    // a write beyond the file size limit (EFBIG), the log's above all: the dialogue and its log
+    // go on, and a torn record is cut off again.
     ::signal(SIGPIPE, SIG_IGN);
+    ::signal(SIGXFSZ, SIG_IGN);
     return std::cout;
 }

@@ -65,9 +65,9 @@ std::string seriesRecord(std::string_view name, std::int32_t exerciseType, std::
 }
 
 // A failed append is swallowed here: the log records progress, and the dialogue goes on.
-static void appendRecord(const std::string& record)
+static void appendRecord(const std::string& record, bool toDisk = false)
 {
-    (void)appendToFile(logFormat::fileName, record);
+    (void)appendToFile(logFormat::fileName, record, toDisk);
 }
 
 void appendStartRecord(std::string_view startTime)
@@ -84,6 +84,9 @@ void appendSeriesRecord(std::string_view name, std::int32_t exerciseType, std::i
                         std::int32_t grade, std::int32_t exercisesAnswered, std::int32_t errorCount,
                         std::string_view seriesEndTime)
 {
+    // A series is the learner's work: on the disk before the pause, after which a school's
+    // computer may be switched off at the wall.
     appendRecord(seriesRecord(name, exerciseType, numberLimit, grade, exercisesAnswered, errorCount,
-                              seriesEndTime));
+                              seriesEndTime),
+                 true);
 }

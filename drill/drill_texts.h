@@ -17,10 +17,9 @@ inline constexpr std::string_view kindQuestion = "Welche Art von Gleichungen wil
 inline constexpr std::string_view kindPrompt = "Artnummer: ";
 inline constexpr std::string_view kindRule = "------------";
 inline constexpr std::string_view levelQuestion = "Welche Schwierigkeitsstufe?";
-inline constexpr std::array<std::string_view, 5> levelOptions = {
-    "1 : Zahlen 0-10",   "2 : Zahlen 0-25",    "3 : Zahlen 0-100",
-    "4 : Zahlen 0-1000", "5 : Zahlen 0-10000",
-};
+// A level option is its number, these words and its range, "1 : Zahlen 0-10"; the options
+// themselves are made from the number limits (level_options.h).
+inline constexpr std::string_view levelOptionWords = " : Zahlen ";
 inline constexpr std::string_view levelPrompt = "Stufe: ";
 inline constexpr std::string_view levelRule = "--------";
 inline constexpr std::string_view endHint =

@@ -3,6 +3,7 @@
 
 #include "drill/console_io.h"
 #include "drill/drill_texts.h"
+#include "drill/level_options.h"
 #include "logtext/drill_rules.h"
 
 #include <span>

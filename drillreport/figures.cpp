@@ -2,7 +2,6 @@
 #include "drillreport/figures.h"
 
 #include "drillreport/learner_name.h"
-#include "logtext/drill_rules.h"
 
 #include <algorithm>
 #include <array>
@@ -33,6 +32,19 @@ std::int64_t averageGradeTenths(const Figures& figures)
     return (figures.gradeSum * 20 + figures.series) / (figures.series * 2);
 }
 
+std::size_t kindSlot(const SeriesEntry& entry)
+{
+    const auto range = static_cast<std::size_t>(std::ranges::find(numberLimits, entry.limit) -
+                                                numberLimits.begin());
+    return static_cast<std::size_t>(entry.kind - 1) * numberLimits.size() + range;
+}
+
+KindFigures kindFigures(std::size_t slot, const Figures& figures)
+{
+    return {static_cast<std::int32_t>(slot / numberLimits.size() + 1),
+            numberLimits[slot % numberLimits.size()], figures};
+}
+
 std::vector<LearnerFigures> learnerFigures(const ReportData& data)
 {
     // The order of the names, each name's key worked out once.
@@ -51,25 +63,20 @@ std::vector<LearnerFigures> learnerFigures(const ReportData& data)
         return data.learnerNames[first] < data.learnerNames[second];
     });
 
-    // A slot per kind and range, in the order of the rows: by kind, then by range. One set of
-    // slots serves every learner in turn, each learner walking only their own series.
-    constexpr std::size_t ranges = numberLimits.size();
-    std::array<Figures, texts::kindOptions.size() * ranges> slots{};
+    // One set of slots serves every learner in turn, each learner walking only their own series.
+    std::array<Figures, kindSlots> slots{};
     std::vector<LearnerFigures> learners(order.size());
     for (std::size_t at = 0; at < order.size(); ++at) {
         LearnerFigures& learner = learners[at];
         learner.learner = order[at];
         for (const std::size_t position : seriesOfLearner(data, learner.learner)) {
             const SeriesEntry& entry = data.series[position];
-            const auto range = static_cast<std::size_t>(
-                std::ranges::find(numberLimits, entry.limit) - numberLimits.begin());
             addSeries(learner.total, entry);
-            addSeries(slots[static_cast<std::size_t>(entry.kind - 1) * ranges + range], entry);
+            addSeries(slots[kindSlot(entry)], entry);
         }
         for (std::size_t slot = 0; slot < slots.size(); ++slot) {
             if (slots[slot].series > 0) {
-                learner.kinds.push_back({static_cast<std::int32_t>(slot / ranges + 1),
-                                         numberLimits[slot % ranges], slots[slot]});
+                learner.kinds.push_back(kindFigures(slot, slots[slot]));
                 slots[slot] = {};
             }
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drillreport/report_data.h"
+#include "logtext/drill_rules.h"
 
 #include <cstdint>
 #include <vector>
@@ -26,6 +27,11 @@ std::int32_t errorPercentageOf(const Figures& figures);
 // The mean grade in tenths, rounded half up: 23 for 2,3.
 std::int64_t averageGradeTenths(const Figures& figures);
 
+// Each kind and number range has a slot, in the order of the rows of kinds: by kind, then by
+// range.
+inline constexpr std::size_t kindSlots = texts::kindOptions.size() * numberLimits.size();
+std::size_t kindSlot(const SeriesEntry& entry);
+
 struct KindFigures {
     std::int32_t kind = 0;
     std::int32_t limit = 0;
@@ -37,6 +43,9 @@ struct LearnerFigures {
     Figures total;
     std::vector<KindFigures> kinds; // by kind, then by number limit
 };
+
+// The figures of the series of a slot.
+KindFigures kindFigures(std::size_t slot, const Figures& figures);
 
 // Per learner, in the order of their names.
 std::vector<LearnerFigures> learnerFigures(const ReportData& data);

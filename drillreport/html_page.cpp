@@ -26,37 +26,48 @@ body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; color: #2
        max-width: 186mm; margin: 1em auto; padding: 0 0.5em; }
 h1 { font-size: 16pt; }
 h2 { font-size: 13pt; margin: 0.8em 0 0.3em; }
-section { break-inside: avoid; page-break-inside: avoid; }
+section { break-inside: avoid; page-break-inside: avoid; content-visibility: auto;
+          contain-intrinsic-size: auto 150mm; }
 .wide { overflow-x: auto; margin: 0.4em 0 1em; position: relative; }
 table { border-collapse: collapse; font-size: 8pt; }
 th, td { padding: 2px 4px; border-bottom: 1px solid #ccc; text-align: right; white-space: nowrap; }
 thead th { border-bottom: 1px solid #666; white-space: normal; vertical-align: bottom; }
 tbody th { font-weight: normal; }
 .w { text-align: left; white-space: normal; overflow-wrap: break-word; }
+.n { overflow-wrap: anywhere; min-width: 6em; overflow: hidden; }
 a { color: #174a85; }
-svg { display: block; width: 100%; height: auto; font-size: 11px; }
+svg { display: block; width: 100%; height: auto; }
+svg.chart { font-size: 12px; }
+svg.legend { width: 330px; max-width: 100%; font-size: 13px; margin-bottom: 0.5em; }
 svg text { fill: #333; }
 .plot { fill: #f3f5f7; }
 .grid { stroke: #d5d9dd; stroke-width: 1; }
 .tick { stroke: #555; stroke-width: 1; }
+.whisker { stroke: #555; stroke-width: 1.5; }
 .trend { fill: none; stroke: #7a838d; stroke-width: 1.2; }
 .g1 { fill: #1a9641; } .g2 { fill: #5b8a12; } .g3 { fill: #8a7b00; }
 .g4 { fill: #c06000; } .g5 { fill: #d2381f; } .g6 { fill: #a50026; }
 .overview table { font-size: 9pt; }
 .overview td, .overview th { padding: 3px 6px; vertical-align: middle; }
-.overview td:last-child { white-space: nowrap; }
-svg.spark { display: inline-block; width: 30mm; height: 6mm; overflow: visible; }
-.spark polyline { fill: none; vector-effect: non-scaling-stroke; }
-.spark-base { stroke: #d5d9dd; stroke-width: 1; }
+.overview tr.need th { border-left: 4px solid #a50026; }
+.help { display: block; font-weight: bold; color: #a50026; }
+svg.spark { display: inline-block; width: 30mm; height: 6mm; overflow: visible;
+            border-bottom: 1px solid #d5d9dd; }
+.spark polyline { fill: none; }
 .spark-line { stroke: #1f5fa8; stroke-width: 2; stroke-linejoin: round; }
 .spark-end { stroke: #1f5fa8; stroke-width: 5; stroke-linecap: round; }
 .arrow { font-size: 11pt; }
-.sr { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%);
-      white-space: nowrap; }
-.note { color: #555; font-size: 9pt; margin: 0; }
-@media (max-width: 30em) { svg.spark { width: 15mm; } }
+.note { color: #555; font-size: 9pt; margin: 0 0 0.2em; }
+@media (max-width: 700px) { svg.chart { font-size: 17px; } }
+@media (max-width: 500px) {
+  svg.chart { font-size: 24px; }
+  svg.spark { width: 15mm; }
+  .overview td { white-space: normal; }
+}
+@media (max-width: 359px) { svg.chart { font-size: 27px; } }
 @media print {
   body { max-width: none; margin: 0; padding: 0; }
+  section { content-visibility: visible; }
   .wide { overflow: visible; }
   a { color: inherit; text-decoration: none; }
   .overview tr { break-inside: avoid; page-break-inside: avoid; }
@@ -80,12 +91,20 @@ void appendElement(std::string& page, std::string_view tag, std::string_view tex
     page += ">\n";
 }
 
+void appendNote(std::string& page, std::string_view text)
+{
+    page += "<p class=\"note\">";
+    appendEscaped(page, text);
+    page += "</p\n>";
+}
+
 // Each learner's part has a name of plain letters, digits and hyphens made from the learner's
 // name alone, so that a link to it stays right from run to run; other bytes are written in hex.
+// The part is "name-" and the name, its heading "titel-" and the name: no two names share one.
 std::string learnerAnchor(const ReportData& data, std::int32_t learner)
 {
     static constexpr char hex[] = "0123456789abcdef";
-    std::string anchor = "name-";
+    std::string anchor;
     for (const char c : data.learnerNames[static_cast<std::size_t>(learner)]) {
         const auto byte = static_cast<unsigned char>(c);
         if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
@@ -100,6 +119,9 @@ std::string learnerAnchor(const ReportData& data, std::int32_t learner)
     return anchor;
 }
 
+constexpr std::string_view partId = "name-";
+constexpr std::string_view headingId = "titel-";
+
 // A wide table scrolls in a box of its own, which the keyboard can reach and the heading of
 // id labelledBy names.
 void appendScrollBox(std::string& page, std::string_view labelledBy, std::string_view kind)
@@ -108,28 +130,44 @@ void appendScrollBox(std::string& page, std::string_view labelledBy, std::string
     page += kind;
     page += "\" role=\"region\" tabindex=\"0\" aria-labelledby=\"";
     page += labelledBy;
-    page += "\">\n";
+    page += "\"\n>";
 }
 
-void appendCell(std::string& page, bool header, bool words, std::string_view markup)
+// A cell of the classes given, none where empty: w for words, n for a name, which may wrap
+// anywhere and whose marks stay inside it.
+void appendCell(std::string& page, bool header, std::string_view classes, std::string_view markup)
 {
     page += header ? "<th scope=\"row\"" : "<td";
-    page += words ? " class=\"w\">" : ">";
+    if (!classes.empty()) {
+        page += " class=\"";
+        page += classes;
+        page += '"';
+    }
+    page += '>';
     page += markup;
     page += header ? "</th>" : "</td>";
 }
 
-void appendTable(PieceOutput& out, const Table& table, std::string_view labelledBy)
+void appendHeader(std::string& page, const Table& table, const std::vector<bool>& words)
 {
-    std::string& page = out.text;
-    appendScrollBox(page, labelledBy, "");
-    page += "<table>\n<thead><tr>";
+    page += "<table\n><thead><tr>";
     for (std::size_t i = 0; i < table.header.size(); ++i) {
-        page += i < table.textColumns ? "<th scope=\"col\" class=\"w\">" : "<th scope=\"col\">";
+        page += words[i] ? "<th scope=\"col\" class=\"w\">" : "<th scope=\"col\">";
         appendEscaped(page, table.header[i]);
         page += "</th>";
     }
-    page += "</tr></thead>\n<tbody>\n";
+    page += "</tr></thead\n><tbody\n>";
+}
+
+// The leading columns hold words; with names, the first holds the learner's name.
+void appendTable(PieceOutput& out, const Table& table, std::string_view labelledBy, bool names)
+{
+    std::string& page = out.text;
+    appendScrollBox(page, labelledBy, "");
+    std::vector<bool> words(table.header.size());
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = i < table.textColumns;
+    appendHeader(page, table, words);
     std::string cell;
     for (std::size_t index = 0; index < table.rows; ++index) {
         const std::vector<std::string> row = table.cells(index);
@@ -137,64 +175,74 @@ void appendTable(PieceOutput& out, const Table& table, std::string_view labelled
         for (std::size_t i = 0; i < row.size(); ++i) {
             cell.clear();
             appendEscaped(cell, row[i]);
-            appendCell(page, i == 0, i < table.textColumns, cell);
+            appendCell(page, i == 0, i == 0 && names ? "w n" : words[i] ? "w" : "", cell);
         }
-        page += "</tr>\n";
+        page += "</tr\n>";
         handOn(out);
     }
-    page += "</tbody>\n</table>\n</div>\n";
+    page += "</tbody></table></div\n>";
 }
 
 // The overview's cells as the table has them, but the name a link to the learner's part, the
-// sparkline drawn and the trend led by its arrow.
+// need said under the recent figures, the trend led by its arrow and the sparkline drawn.
 void appendOverview(PieceOutput& out, const ReportData& data,
                     const std::vector<LearnerFigures>& learners)
 {
+    enum Column { Name, Recent, Total, TrendWord, Practise, Sparkline, Series };
     std::string& page = out.text;
     const std::vector<OverviewRow> rows = classOverview(data, learners);
     const Table table = overviewTable(data, learners, rows);
     page += "<h2 id=\"uebersicht\">";
     appendEscaped(page, reportTexts::overviewTitle);
-    page += "</h2>\n<p class=\"note\">";
-    appendEscaped(page, overviewExplanation());
-    page += "</p>\n";
+    page += "</h2>\n";
+    const std::vector<std::string> explanation = overviewExplanation();
+    appendNote(page, explanation.front());
     appendScrollBox(page, "uebersicht", " overview");
-    page += "<table>\n<thead><tr>";
-    for (std::size_t i = 0; i < table.header.size(); ++i) {
-        page += i == 0 || i >= 4 ? "<th scope=\"col\" class=\"w\">" : "<th scope=\"col\">";
-        appendEscaped(page, table.header[i]);
-        page += "</th>";
-    }
-    page += "</tr></thead>\n<tbody>\n";
+    appendHeader(page, table, {true, false, false, true, true, true, false});
     std::string cell;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::vector<std::string> texts = table.cells(i);
-        page += "<tr>";
-        cell = "<a href=\"#" + learnerAnchor(data, learners[i].learner) + "\">";
-        appendEscaped(cell, texts[0]);
+        page += rows[i].needsHelp ? "<tr class=\"need\">" : "<tr>";
+        cell = "<a href=\"#";
+        cell += partId;
+        cell += learnerAnchor(data, learners[rows[i].at].learner) + "\">";
+        appendEscaped(cell, texts[Name]);
         cell += "</a>";
-        appendCell(page, true, true, cell);
-        for (std::size_t column = 1; column < 4; ++column) {
-            cell.clear();
-            appendEscaped(cell, texts[column]);
-            appendCell(page, false, false, cell);
+        appendCell(page, true, "w n", cell);
+        cell.clear();
+        appendEscaped(cell, texts[Recent]);
+        if (rows[i].needsHelp) {
+            cell += " <strong class=\"help\">";
+            appendEscaped(cell, reportTexts::needsHelp);
+            cell += "</strong>";
         }
-        cell = sparklineSvg(rows[i].lastPercentages, texts[4]);
-        appendCell(page, false, true,
-                   cell.empty() ? std::string(reportTexts::trendArrows[0]) : cell);
-        // The arrow is for the eye; a screen reader reads the word, which the eye is spared
-        // when there is no trend.
-        const auto trend = static_cast<std::size_t>(rows[i].trend);
-        cell = "<span class=\"arrow\" aria-hidden=\"true\">";
-        cell += reportTexts::trendArrows[trend];
-        cell += rows[i].trend == Trend::None ? "</span> <span class=\"sr\">" : "</span> <span>";
-        appendEscaped(cell, texts[5]);
-        cell += "</span>";
-        appendCell(page, false, true, cell);
-        page += "</tr>\n";
+        appendCell(page, false, "", cell);
+        cell.clear();
+        appendEscaped(cell, texts[Total]);
+        appendCell(page, false, "", cell);
+        // The arrow is for the eye; a screen reader reads the word.
+        const std::string_view arrow =
+            reportTexts::trendArrows[static_cast<std::size_t>(rows[i].trend)];
+        cell.clear();
+        if (!arrow.empty()) {
+            cell += "<span class=\"arrow\" aria-hidden=\"true\">";
+            cell += arrow;
+            cell += "</span>\u00a0";
+        }
+        appendEscaped(cell, texts[TrendWord]);
+        appendCell(page, false, "w", cell);
+        cell.clear();
+        appendEscaped(cell, texts[Practise]);
+        appendCell(page, false, "w", cell);
+        cell = sparklineSvg(rows[i].lastPercentages, texts[Sparkline]);
+        appendCell(page, false, "w", cell.empty() ? std::string(reportTexts::nothingShown) : cell);
+        appendCell(page, false, "", texts[Series]);
+        page += "</tr\n>";
         handOn(out);
     }
-    page += "</tbody>\n</table>\n</div>\n";
+    page += "</tbody></table></div\n>";
+    for (std::size_t i = 1; i < explanation.size(); ++i)
+        appendNote(page, explanation[i]);
 }
 
 // The chart's text alternative: the learner's figures in one sentence.
@@ -220,24 +268,24 @@ void appendLearner(PieceOutput& out, const ReportData& data, const LearnerFigure
 {
     std::string& page = out.text;
     const std::string anchor = learnerAnchor(data, learner.learner);
-    page += "<section id=\"" + anchor + "\">\n<h2 id=\"" + anchor + "-titel\">";
+    const std::string heading = std::string(headingId) + anchor;
+    page += "<section id=\"";
+    page += partId;
+    page += anchor + "\"\n><h2 class=\"n\" id=\"" + heading + "\">";
     appendEscaped(page, shownName(data, learner.learner));
-    page += "</h2>\n";
+    page += "</h2\n>";
     const Chart chart = progressChart(data, learner.learner, chartLabel(data, learner));
-    std::string note(reportTexts::chartTitle);
     if (chart.daysPerPoint > 0) {
-        note += ". ";
-        note += reportTexts::onePointPer;
+        std::string note(reportTexts::onePointPer);
         note += chart.daysPerPoint == 1 ? std::string(reportTexts::daysWord.one)
                                         : counted(chart.daysPerPoint, reportTexts::daysWord);
+        note += reportTexts::pointHow;
+        note += '.';
+        appendNote(page, note);
     }
-    note += '.';
-    page += "<p class=\"note\">";
-    appendEscaped(page, note);
-    page += "</p>\n";
     page += chart.svg;
-    appendTable(out, kindsTable(learner), anchor + "-titel");
-    page += "</section>\n";
+    appendTable(out, pageTable(kindsTable(learner)), heading, false);
+    page += "</section\n>";
 }
 
 } // namespace
@@ -260,7 +308,9 @@ bool writeHtmlPage(const ReportData& data, const ReportWriter& write)
     }
     const std::vector<LearnerFigures> learners = learnerFigures(data);
     appendOverview(out, data, learners);
-    appendTable(out, learnersTable(data, learners), "titel");
+    appendTable(out, pageTable(learnersTable(data, learners)), "titel", true);
+    appendElement(page, "p", reportTexts::chartTitle);
+    page += gradeLegend(reportTexts::legendLabel);
     for (const LearnerFigures& learner : learners) {
         if (out.failed)
             return false;

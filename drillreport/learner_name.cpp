@@ -1,50 +1,28 @@
 // Names from the two kinds of log, made one, and ordered.
 #include "drillreport/learner_name.h"
 
+#include "drillreport/shown_text.h"
+#include "drillreport/sort_letters.h"
 #include "drillreport/utf8_text.h"
 #include "logtext/code_page_850.h"
 
-namespace {
-
-constexpr char32_t replacementCharacter = 0xFFFD;
-
-bool isControl(char32_t codePoint)
-{
-    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
-}
-
-void appendShown(std::string& text, char32_t codePoint)
-{
-    appendUtf8(text, isControl(codePoint) ? replacementCharacter : codePoint);
-}
-
-} // namespace
+#include <algorithm>
 
 std::string nameSortKey(std::string_view name)
 {
+    const std::span<const SortLetter> table = sortLetterTable();
     std::string letters;
     for (std::size_t at = 0; at < name.size();) {
-        char32_t c = nextCodePoint(name, at);
-        if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-            c += 0x20;
-        switch (c) {
-        case U'\u00e4':
-            c = U'a';
-            break;
-        case U'\u00f6':
-            c = U'o';
-            break;
-        case U'\u00fc':
-            c = U'u';
-            break;
-        case U'\u00df':
-            letters += 's';
-            c = U's';
-            break;
-        default:
-            break;
+        const char32_t c = nextCodePoint(name, at);
+        if (c < 0x80) {
+            letters += static_cast<char>(c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c);
+            continue;
         }
-        appendUtf8(letters, c);
+        const auto found = std::ranges::lower_bound(table, c, {}, &SortLetter::codePoint);
+        if (found != table.end() && found->codePoint == c)
+            letters += found->letters;
+        else
+            appendUtf8(letters, c);
     }
     return letters;
 }

@@ -9,7 +9,9 @@
 // terminal acts on a name.
 std::string decodeLearnerName(std::string_view logged);
 
-// The key that puts names in the order a German reader expects, worked out once for a name
-// that is compared often: case ignored, umlauts with their base letter, "ß" as "ss". UTF-8
-// keeps the order of the code points; names whose keys tie are ordered by their bytes.
+// The key that puts names in the order a German reader expects, the same on every platform,
+// worked out once for a name that is compared often: case ignored, the letters of Latin
+// scripts with their base letter ("É" with "E", "Ş" with "S", "Ł" with "L"), "ß" as "ss",
+// combining marks passed over. UTF-8 keeps the order of the code points; names whose keys tie
+// are ordered by their bytes.
 std::string nameSortKey(std::string_view name);

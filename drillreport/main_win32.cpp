@@ -1,6 +1,7 @@
 // The entry of drillreport.exe: the arguments as the system holds them, in UTF-16, handed to
-// the report's run in UTF-8, so that any path Windows can name reaches it. Started from the
-// desktop without arguments, it shows the page of the log here instead.
+// the report's run in UTF-8, so that any path Windows can name reaches it, its wildcards
+// expanded here, as a Windows command-line program must. Started from the desktop, or by a
+// drop onto it, it shows the page instead.
 #include "drillreport/desktop_mode_win32.h"
 #include "drillreport/report_run.h"
 #include "logtext/utf16_win32.h"
@@ -10,10 +11,10 @@
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc <= 1 && startedAlone())
-        return showPageHere();
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.push_back(utf8FromUtf16(argv[i]));
-    return runDrillReport(arguments);
+    if (startedAlone())
+        return showPage(arguments);
+    return runDrillReport(arguments, WildcardExpansion::ByTheProgram);
 }

@@ -3,6 +3,7 @@
 #include "drillreport/report_options.h"
 
 #include "drillreport/report_texts.h"
+#include "drillreport/shown_text.h"
 
 OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOptions& options,
                             std::string& problem)
@@ -24,7 +25,7 @@ OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOpt
         const bool isDate = argument == "--von" || argument == "--bis";
         const bool takesValue = argument == "--html" || argument == "--name" || isDate;
         if (argument != "--csv" && !takesValue) {
-            problem = std::string(reportTexts::unknownOption) + argument;
+            problem = std::string(reportTexts::unknownOption) + shownFileName(argument);
             return OptionsOutcome::Wrong;
         }
         if (takesValue && i + 1 == arguments.size()) {
@@ -34,7 +35,8 @@ OptionsOutcome parseOptions(const std::vector<std::string>& arguments, ReportOpt
         if (isDate) {
             LogMoment dayStart = 0;
             if (!parseGermanDate(arguments[++i], dayStart)) {
-                problem = std::string(reportTexts::invalidDate) + argument + ": " + arguments[i];
+                problem = std::string(reportTexts::invalidDate) + argument + ": " +
+                          shownFileName(arguments[i]);
                 return OptionsOutcome::Wrong;
             }
             (argument == "--von" ? options.from : options.until) =

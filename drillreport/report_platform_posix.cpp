@@ -1,5 +1,5 @@
-// The report's platform layer on POSIX: plain writes, the page renamed into place, and files
-// told apart by device and inode.
+// The report's platform layer on POSIX: plain writes, the page made without a name where the
+// file system allows and renamed into place, and files told apart by device and inode.
 #include "drillreport/report_platform.h"
 
 #include "logtext/write_all_posix.h"
@@ -8,9 +8,11 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,15 +42,6 @@ ReplaceOutcome findTarget(const std::string& path, std::string& target, struct s
     return S_ISREG(status.st_mode) ? ReplaceOutcome::Replaced : ReplaceOutcome::NotAFile;
 }
 
-// A new file in the target's folder, so that the rename stays on one file system, under a
-// short name that fits wherever the target's does. mkostemp never follows a link someone put
-// in its place.
-int createBeside(const std::string& target, std::string& temporary)
-{
-    temporary = target.substr(0, target.rfind('/') + 1) + ".lfXXXXXX";
-    return ::mkostemp(temporary.data(), O_CLOEXEC);
-}
-
 // The old page's permissions and, where the process may give them, its owner and group; a new
 // page gets what the umask leaves of read and write for all.
 bool takePermissions(int file, const struct stat& old, bool exists)
@@ -63,12 +56,12 @@ bool takePermissions(int file, const struct stat& old, bool exists)
     return ::fchmod(file, old.st_mode & 07777) == 0;
 }
 
-// The temporary page while it is written, for an interruption to remove before it ends the
+// The temporary page while it has a name, for an interruption to remove before it ends the
 // run; a name, not a string, as a signal handler may only read memory.
 char unfinishedPage[PATH_MAX];
 volatile std::sig_atomic_t pageUnfinished = 0;
 
-constexpr std::array<int, 3> interruptions{SIGINT, SIGTERM, SIGHUP};
+constexpr std::array<int, 4> interruptions{SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 using Actions = std::array<struct sigaction, interruptions.size()>;
 
 extern "C" void removeUnfinishedPage(int signal)
@@ -102,23 +95,109 @@ void restoreInterruptions(const Actions& before)
         ::sigaction(interruptions[i], &before[i], nullptr);
 }
 
+// Gives the temporary page a name by nameIt (false when it cannot) with the interruptions held
+// back until the name is noted for them, so that none comes between.
+bool nameNoted(const std::function<bool(std::string&)>& nameIt, std::string& name)
+{
+    sigset_t held;
+    sigset_t before;
+    sigemptyset(&held);
+    for (const int signal : interruptions)
+        sigaddset(&held, signal);
+    ::sigprocmask(SIG_BLOCK, &held, &before);
+    const bool named = nameIt(name);
+    const int error = errno; // why it could not, for the caller
+    if (named && name.size() < sizeof unfinishedPage) {
+        std::memcpy(unfinishedPage, name.c_str(), name.size() + 1);
+        pageUnfinished = 1;
+    }
+    ::sigprocmask(SIG_SETMASK, &before, nullptr);
+    errno = error;
+    return named;
+}
+
+// The new page's folder: the target's, so that the rename stays on one file system.
+std::string folderOf(const std::string& target)
+{
+    return target.substr(0, target.rfind('/') + 1);
+}
+
+std::string descriptorPath(int file)
+{
+    return "/proc/self/fd/" + std::to_string(file);
+}
+
+// A new file without a name in the folder, so that whatever ends the run before it is
+// complete (SIGKILL, a power cut) leaves nothing; -1 where the file system makes none, or no
+// /proc lets it be linked later.
+int createNameless(const std::string& folder)
+{
+    const int file =
+        ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (file >= 0 && ::access(descriptorPath(file).c_str(), F_OK) != 0) {
+        ::close(file);
+        return -1;
+    }
+    return file;
+}
+
+// The complete nameless page linked under a short name that fits wherever the target's does;
+// linkat never replaces what someone put there.
+bool linkBeside(int file, const std::string& folder, std::string& temporary)
+{
+    const std::string from = descriptorPath(file);
+    std::uint32_t mixed = static_cast<std::uint32_t>(::getpid()) * 2654435761U ^
+                          static_cast<std::uint32_t>(std::time(nullptr));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        mixed = mixed * 1664525U + 1013904223U;
+        char name[16];
+        std::snprintf(name, sizeof name, ".lf%06X", static_cast<unsigned>(mixed >> 8));
+        const bool linked = nameNoted(
+            [&](std::string& path) {
+                path = folder + name;
+                return ::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, path.c_str(),
+                                AT_SYMLINK_FOLLOW) == 0;
+            },
+            temporary);
+        if (linked || errno != EEXIST)
+            return linked;
+    }
+    return false;
+}
+
+// A new file with a name from the start, where no nameless one can be had (a FAT stick);
+// mkostemp never follows a link someone put in its place.
+int createNamed(const std::string& folder, std::string& temporary)
+{
+    int file = -1;
+    nameNoted(
+        [&](std::string& path) {
+            path = folder + ".lfXXXXXX";
+            file = ::mkostemp(path.data(), O_CLOEXEC);
+            return file >= 0;
+        },
+        temporary);
+    return file;
+}
+
 ReplaceOutcome writeBeside(const std::string& target, const struct stat& old, bool exists,
                            const std::function<bool(const ReportWriter&)>& writeContent)
 {
+    const std::string folder = folderOf(target);
     std::string temporary;
-    const int file = createBeside(target, temporary);
+    int file = createNameless(folder);
+    const bool nameless = file >= 0;
+    if (!nameless)
+        file = createNamed(folder, temporary);
     if (file < 0)
         return ReplaceOutcome::Failed;
-    if (temporary.size() < sizeof unfinishedPage) {
-        std::memcpy(unfinishedPage, temporary.c_str(), temporary.size() + 1);
-        pageUnfinished = 1;
-    }
     const bool written =
         takePermissions(file, old, exists) &&
         writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
-        ::fsync(file) == 0;
+        ::fsync(file) == 0 && (!nameless || linkBeside(file, folder, temporary));
     if (::close(file) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+        if (!temporary.empty())
+            ::unlink(temporary.c_str());
         return ReplaceOutcome::Failed;
     }
     return ReplaceOutcome::Replaced;

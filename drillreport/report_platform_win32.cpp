@@ -77,9 +77,31 @@ ReplaceOutcome findTarget(const std::string& path, std::string& target, DWORD& a
     return ReplaceOutcome::Replaced;
 }
 
+// The moments a Ctrl+C or a closed console must not come in: between the temporary page's
+// making and its marking for deletion, and between its unmarking and its move over the page.
+// The console's handler runs on a thread of its own and waits for such a moment to pass.
+SRWLOCK pageMoment = SRWLOCK_INIT;
+
+BOOL WINAPI waitForPageMoment(DWORD)
+{
+    AcquireSRWLockExclusive(&pageMoment);
+    ReleaseSRWLockExclusive(&pageMoment);
+    return FALSE; // the default handler ends the run, and the system deletes the marked file
+}
+
+// Marks the open file to be deleted by the system when its last handle closes, however the
+// run ends, or takes the mark away again.
+bool markForDeletion(HANDLE file, bool deleted)
+{
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = deleted;
+    return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+}
+
 // A new file in the target's folder, so that the move stays on one volume, under a short name
-// that fits wherever the target's does; CREATE_NEW never opens what someone put there.
-HANDLE createBeside(const std::string& target, std::string& temporary)
+// that fits wherever the target's does, marked for deletion at once; CREATE_NEW never opens
+// what someone put there. marked is false where the volume would not mark it.
+HANDLE createBeside(const std::string& target, std::string& temporary, bool& marked)
 {
     const std::size_t folderEnd = target.find_last_of("\\/:") + 1;
     std::uint32_t mixed = GetCurrentProcessId() * 2654435761U ^ GetTickCount();
@@ -88,11 +110,15 @@ HANDLE createBeside(const std::string& target, std::string& temporary)
         char name[16];
         std::snprintf(name, sizeof name, ".lf%06X", static_cast<unsigned>(mixed >> 8));
         temporary = target.substr(0, folderEnd) + name;
-        // Shared for deletion alone: a Ctrl+C meanwhile removes it (see below).
+        // Shared for deletion alone: the move takes it away while it is open.
+        AcquireSRWLockExclusive(&pageMoment);
         const HANDLE file =
-            CreateFileW(utf16FromUtf8(temporary).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
-                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            CreateFileW(utf16FromUtf8(temporary).c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE,
+                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const DWORD error = GetLastError();
+        marked = file != INVALID_HANDLE_VALUE && markForDeletion(file, true);
+        ReleaseSRWLockExclusive(&pageMoment);
+        if (file != INVALID_HANDLE_VALUE || error != ERROR_FILE_EXISTS)
             return file;
     }
     return INVALID_HANDLE_VALUE;
@@ -103,16 +129,23 @@ constexpr DWORD keptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN
                                  FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-// Moves the new page over the target; a read-only old page lets it, and the new one is
-// read-only in its turn.
-bool moveOver(const std::string& temporary, const std::string& target, DWORD attributes)
+// Moves the open new page over the target, its mark for deletion taken away only for the move;
+// a read-only old page lets it, and the new one is read-only in its turn.
+bool moveOver(HANDLE file, const std::string& temporary, const std::string& target,
+              DWORD attributes, bool marked)
 {
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     const bool readOnly = exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     if (readOnly)
         SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    if (!MoveFileExW(utf16FromUtf8(temporary).c_str(), utf16FromUtf8(target).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    AcquireSRWLockExclusive(&pageMoment);
+    const bool moved = (!marked || markForDeletion(file, false)) &&
+                       MoveFileExW(utf16FromUtf8(temporary).c_str(), utf16FromUtf8(target).c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!moved && marked)
+        markForDeletion(file, true);
+    ReleaseSRWLockExclusive(&pageMoment);
+    if (!moved) {
         if (readOnly)
             SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes);
         return false;
@@ -121,18 +154,6 @@ bool moveOver(const std::string& temporary, const std::string& target, DWORD att
     if (exists)
         SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes & keptAttributes);
     return true;
-}
-
-// The temporary page while it is written. The console's handler runs on a thread of its own,
-// so the name is set before the handler is added and never cleared: a late Ctrl+C removes a
-// name the rename has already taken away, which does nothing.
-std::wstring unfinishedPage;
-
-BOOL WINAPI removeUnfinishedPage(DWORD)
-{
-    // The file goes when the writer's handle is closed, as the run ends.
-    DeleteFileW(unfinishedPage.c_str());
-    return FALSE; // the default handler ends the run
 }
 
 } // namespace
@@ -155,25 +176,23 @@ ReplaceOutcome replaceFile(const std::string& path,
     const ReplaceOutcome found = findTarget(path, target, attributes);
     if (found != ReplaceOutcome::Replaced)
         return found;
-    std::string temporary;
-    const HANDLE file = createBeside(target, temporary);
-    if (file == INVALID_HANDLE_VALUE)
-        return ReplaceOutcome::Failed;
     // Interrupted while the page is written, or its console closed, the run leaves nothing
-    // but the old page.
-    unfinishedPage = utf16FromUtf8(temporary);
-    const bool watched = SetConsoleCtrlHandler(removeUnfinishedPage, TRUE);
-    const bool written =
-        writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
-        FlushFileBuffers(file);
-    const bool replaced = CloseHandle(file) && written && moveOver(temporary, target, attributes);
-    if (watched)
-        SetConsoleCtrlHandler(removeUnfinishedPage, FALSE);
-    if (!replaced) {
-        DeleteFileW(unfinishedPage.c_str());
-        return ReplaceOutcome::Failed;
+    // but the old page: the handler is there before the file is.
+    const bool watched = SetConsoleCtrlHandler(waitForPageMoment, TRUE);
+    std::string temporary;
+    bool marked = false;
+    const HANDLE file = createBeside(target, temporary, marked);
+    bool replaced = false;
+    if (file != INVALID_HANDLE_VALUE) {
+        replaced = writeContent([file](std::string_view piece) { return writeAll(file, piece); }) &&
+                   FlushFileBuffers(file) && moveOver(file, temporary, target, attributes, marked);
+        CloseHandle(file);
+        if (!replaced && !marked)
+            DeleteFileW(utf16FromUtf8(temporary).c_str());
     }
-    return ReplaceOutcome::Replaced;
+    if (watched)
+        SetConsoleCtrlHandler(waitForPageMoment, FALSE);
+    return replaced ? ReplaceOutcome::Replaced : ReplaceOutcome::Failed;
 }
 
 // One file has one volume serial number and one file index, under every name and link.

@@ -8,6 +8,7 @@
 #include "drillreport/report_platform.h"
 #include "drillreport/report_tables.h"
 #include "drillreport/report_texts.h"
+#include "drillreport/shown_text.h"
 #include "drillreport/text_report.h"
 #include "logtext/drill_log_format.h"
 
@@ -51,12 +52,27 @@ void writeMessage(std::string_view text)
     (void)writeStandardError(line);
 }
 
+std::vector<std::string> logsToRead(const ReportOptions& options, WildcardExpansion expansion)
+{
+    if (options.logs.empty())
+        return {std::string(logFormat::fileName)};
+    return logsOfArguments(options.logs, expansion);
+}
+
+void keepAsOptionsSay(ReportData& data, const ReportOptions& options)
+{
+    data.onlyLearner = options.nameGiven;
+    data.onlyName = options.name;
+    data.from = options.from;
+    data.until = options.until;
+}
+
 bool readLogs(ReportData& data, const std::vector<std::string>& logs)
 {
     bool allRead = true;
     for (const std::string& log : logs) {
         if (!readLog(data, log.c_str())) {
-            writeMessage(log + std::string(reportTexts::cannotRead));
+            writeMessage(shownFileName(log) + std::string(reportTexts::cannotRead));
             allRead = false;
         }
     }
@@ -75,19 +91,28 @@ bool pageIsALog(const std::string& page, const std::vector<std::string>& logs)
     return false;
 }
 
-bool writePage(const std::string& page, const ReportData& data)
+ReplaceOutcome replacePage(const std::string& page, const ReportData& data)
 {
     // The page's content, for replaceFile to write piece by piece.
-    const ReplaceOutcome outcome = replaceFile(
-        page, [&data](const ReportWriter& write) { return writeHtmlPage(data, write); });
+    return replaceFile(page,
+                       [&data](const ReportWriter& write) { return writeHtmlPage(data, write); });
+}
+
+bool pageWritten(const std::string& page, ReplaceOutcome outcome)
+{
     if (outcome != ReplaceOutcome::Replaced) {
-        writeMessage(page + std::string(notReplacedWhy(outcome)));
+        writeMessage(shownFileName(page) + std::string(notReplacedWhy(outcome)));
         return false;
     }
     return true;
 }
 
-int runDrillReport(const std::vector<std::string>& arguments)
+bool writePage(const std::string& page, const ReportData& data)
+{
+    return pageWritten(page, replacePage(page, data));
+}
+
+int runDrillReport(const std::vector<std::string>& arguments, WildcardExpansion expansion)
 {
     ReportOptions options;
     std::string problem;
@@ -101,19 +126,15 @@ int runDrillReport(const std::vector<std::string>& arguments)
     case OptionsOutcome::Run:
         break;
     }
-    if (options.logs.empty())
-        options.logs.emplace_back(logFormat::fileName);
-    if (options.form == ReportForm::Html && pageIsALog(options.pagePath, options.logs)) {
-        writeMessage(options.pagePath + std::string(reportTexts::pageIsALog));
+    const std::vector<std::string> logs = logsToRead(options, expansion);
+    if (options.form == ReportForm::Html && pageIsALog(options.pagePath, logs)) {
+        writeMessage(shownFileName(options.pagePath) + std::string(reportTexts::pageIsALog));
         return exitUsage;
     }
 
     ReportData data;
-    data.onlyLearner = options.nameGiven;
-    data.onlyName = options.name;
-    data.from = options.from;
-    data.until = options.until;
-    const int exitCode = readLogs(data, options.logs) ? exitDone : exitUnreadable;
+    keepAsOptionsSay(data, options);
+    const int exitCode = readLogs(data, logs) ? exitDone : exitUnreadable;
 
     if (options.form == ReportForm::Html)
         return writePage(options.pagePath, data) ? exitCode : exitUnreadable;

@@ -2,18 +2,28 @@
 // of it that another way of starting the program takes too.
 #pragma once
 
+#include "drillreport/log_arguments.h"
+#include "drillreport/report_platform.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct ReportData;
+struct ReportOptions;
 
 inline constexpr int exitDone = 0;
 inline constexpr int exitUnreadable = 1; // a log could not be read, or an output not written
 inline constexpr int exitUsage = 2;
 
 // The arguments after the program's name.
-int runDrillReport(const std::vector<std::string>& arguments);
+int runDrillReport(const std::vector<std::string>& arguments, WildcardExpansion expansion);
+
+// The logs the options name, the one here when they name none.
+std::vector<std::string> logsToRead(const ReportOptions& options, WildcardExpansion expansion);
+
+// The series the options keep: one learner's, those of a period.
+void keepAsOptionsSay(ReportData& data, const ReportOptions& options);
 
 // One line on standard error, after the program's name.
 void writeMessage(std::string_view text);
@@ -26,3 +36,8 @@ bool pageIsALog(const std::string& page, const std::vector<std::string>& logs);
 
 // The page written whole over the old one; false, and why said, when it could not be.
 bool writePage(const std::string& page, const ReportData& data);
+
+// The same in two steps, for a caller that may try another place: the page written, silent;
+// then why it was not, said, answering whether it was.
+ReplaceOutcome replacePage(const std::string& page, const ReportData& data);
+bool pageWritten(const std::string& page, ReplaceOutcome outcome);

@@ -21,12 +21,11 @@ std::vector<std::string> header(std::vector<std::string> cells)
 // The figure columns of one row, after its leading words.
 std::vector<std::string> row(std::vector<std::string> cells, const Figures& figures)
 {
-    const std::int64_t tenths = averageGradeTenths(figures);
     cells.push_back(std::to_string(figures.series));
     cells.push_back(std::to_string(figures.exercises));
     cells.push_back(std::to_string(figures.errors));
     cells.push_back(std::to_string(errorPercentageOf(figures)) + "%");
-    cells.push_back(std::to_string(tenths / 10) + "," + std::to_string(tenths % 10));
+    cells.push_back(averageGradeText(figures));
     cells.push_back(std::to_string(figures.firstGrade));
     cells.push_back(std::to_string(figures.lastGrade));
     cells.push_back(date(figures.first));
@@ -51,11 +50,52 @@ Table kindsTable(const LearnerFigures& learner)
             learner.kinds.size(),
             [&learner](std::size_t at) {
                 const KindFigures& kind = learner.kinds[at];
-                std::string range(reportTexts::rangeFrom);
-                range += std::to_string(kind.limit);
-                return row({std::string(kindWord(kind.kind)), range}, kind.figures);
+                return row({std::string(kindWord(kind.kind)), rangeOf(kind.limit)}, kind.figures);
             },
             2};
+}
+
+Table pageTable(Table table)
+{
+    const bool kinds = table.textColumns == 2;
+    std::vector<std::string>& header = table.header;
+    const std::size_t grades = header.size() - 4; // the first and last grade, then the dates
+    header[grades] = reportTexts::pageColumns[0];
+    header[grades + 1] = reportTexts::pageColumns[1];
+    header.resize(grades + 2);
+    if (kinds)
+        header.erase(header.begin() + 1);
+    table.textColumns = 1;
+    table.cells = [cells = std::move(table.cells), grades, kinds](std::size_t at) {
+        std::vector<std::string> row = cells(at);
+        row[grades] += reportTexts::gradesJoint;
+        row[grades] += row[grades + 1];
+        row[grades + 1] = row[grades + 2] + std::string(reportTexts::datesJoint) + row[grades + 3];
+        row.resize(grades + 2);
+        if (kinds) {
+            row[0] += ' ';
+            row[0] += row[1];
+            row.erase(row.begin() + 1);
+        }
+        return row;
+    };
+    return table;
+}
+
+std::string averageGradeText(const Figures& figures)
+{
+    const std::int64_t tenths = averageGradeTenths(figures);
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
+}
+
+std::string rangeOf(std::int32_t limit)
+{
+    return std::string(rangeFrom) + std::to_string(limit);
+}
+
+std::string kindAndRange(const KindFigures& kind)
+{
+    return std::string(kindWord(kind.kind)) + ' ' + rangeOf(kind.limit);
 }
 
 std::string shownName(const ReportData& data, std::int32_t learner)

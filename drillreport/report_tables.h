@@ -24,6 +24,18 @@ struct Table {
 Table learnersTable(const ReportData& data, const std::vector<LearnerFigures>& learners);
 Table kindsTable(const LearnerFigures& learner);
 
+// The page's form of either table, lighter for a page of many learners: the kind and its
+// range in one cell ("Addition 0-10"), the first and last grade in one ("5 \u2192 2") and
+// the first and last date in one ("01.03.2026 \u2013 24.04.2026").
+Table pageTable(Table table);
+
+// The mean grade with one decimal, "2,3".
+std::string averageGradeText(const Figures& figures);
+
+// "0-25", and with the kind's word, "Subtraktion 0-25".
+std::string rangeOf(std::int32_t limit);
+std::string kindAndRange(const KindFigures& kind);
+
 // The name as shown, a stand-in for the empty one.
 std::string shownName(const ReportData& data, std::int32_t learner);
 

@@ -81,17 +81,31 @@ inline constexpr std::array<std::string_view, 9> figureColumns = {
     "Serien",     "Aufgaben",    "Fehler", "Fehlerquote", "Notenschnitt",
     "erste Note", "letzte Note", "von",    "bis",
 };
-// The range of a number limit as the drill's menu shows it: "0-" and the limit.
-inline constexpr std::string_view rangeFrom = "0-";
+// The page's tables join the first and last grade, and the first and last date.
+inline constexpr std::array<std::string_view, 2> pageColumns = {"erste \u2192 letzte Note",
+                                                                "Zeitraum"};
+inline constexpr std::string_view gradesJoint = " \u2192 ";
+inline constexpr std::string_view datesJoint = " \u2013 ";
 
 inline constexpr std::string_view csvHeader =
     "Name;Endzeit;Art;Schwierigkeit;Aufgaben;Fehler;Fehlerquote;Note";
 
 inline constexpr std::string_view pageTitle = "Lernfortschritt";
-inline constexpr std::string_view chartTitle = "Fehlerquote je Serie, Farbe nach Note";
+// Above the learners' charts, with the legend of the colours.
+inline constexpr std::string_view chartTitle =
+    "Die Diagramme zeigen die Fehlerquote je Serie, die Farbe ihre Note:";
+inline constexpr std::string_view legendLabel =
+    "Farben der Noten: von Gr\u00fcn f\u00fcr Note 1 bis Dunkelrot f\u00fcr Note 6";
+// Under a learner's heading where a chart has very many series: "Ein Punkt je Tag" or "je 2
+// Tage", and how such a point is drawn.
 inline constexpr std::string_view onePointPer = "Ein Punkt je ";
+inline constexpr std::string_view pointHow =
+    ": die Fehlerquote seiner Serien zusammen, zu ihrer mittleren Zeit, mit einem Strich von "
+    "der niedrigsten bis zur h\u00f6chsten einer Serie; sein Tooltip nennt die Zahl der Serien, "
+    "den ersten und den letzten Tag";
 inline constexpr std::string_view gradeWord = "Note ";
-inline constexpr std::string_view pointSeries = " Serien";
+// A point's lowest and highest series, after its percentage: "34% (12% bis 60%)".
+inline constexpr std::array<std::string_view, 2> spread = {" (", ")"};
 // A chart's text alternative: "Fehlerquote je Serie von Anna: 3 Serien vom 07.12.2026 bis
 // 09.12.2026, zusammen 9%, letzte Note 2"
 inline constexpr std::string_view chartOf = "Fehlerquote je Serie von ";
@@ -99,29 +113,47 @@ inline constexpr std::string_view seriesFrom = " vom ";
 inline constexpr std::string_view together = ", zusammen ";
 inline constexpr std::string_view lastGrade = ", letzte Note ";
 
-// The class overview above the learners' parts.
+// The class overview above the learners' parts, the learners who need help first.
 inline constexpr std::string_view overviewTitle = "Klassen\u00fcbersicht";
-inline constexpr std::string_view sparklineColumn = "Verlauf";
-inline constexpr std::string_view trendColumn = "Trend";
-// How the overview is read, with the number of points, the points of "gleich" and the fewest
-// series of a trend put in between.
-inline constexpr std::array<std::string_view, 4> trendHow = {
-    "Verlauf: die Fehlerquote der letzten Serien, h\u00f6chstens ",
-    ". Trend: die Fehlerquote (Fehler je Aufgabe) der sp\u00e4teren H\u00e4lfte der Serien "
-    "verglichen mit der fr\u00fcheren H\u00e4lfte, bei ungerader Zahl ohne die mittlere Serie; "
-    "bis ",
-    " Prozentpunkte Unterschied hei\u00dft gleich, unter ",
-    " Serien gibt es keinen Trend.",
-};
+// Between the name and the series.
+inline constexpr std::array<std::string_view, 5> overviewColumns = {"Zuletzt", "Insgesamt", "Trend",
+                                                                    "\u00dcben", "Verlauf"};
+// The recent and the whole period's figures: "58%, Note 4,8", the grade kept with its word.
+inline constexpr std::string_view figuresGrade = ", Note\u00a0";
+inline constexpr std::string_view needsHelp = "Hilfe n\u00f6tig";
+// The kind and range to practise: "Subtraktion 0-25: 45%"; a dash for none.
+inline constexpr std::string_view practiseAt = ": ";
+inline constexpr std::string_view nothingShown = "\u2013";
+// How the overview is read, one sentence a rule, the numbers put in between the pieces; the
+// order above the overview, the others below it.
+inline constexpr std::array<std::string_view, 3> orderHow = {
+    "Reihenfolge: wer in den letzten ",
+    " Serien die h\u00f6chste Fehlerquote hat, zuerst, bei gleicher nach dem Namen; "
+    "\u201eHilfe n\u00f6tig\u201c, wo sie Note ",
+    " oder schlechter ergibt."};
+inline constexpr std::array<std::string_view, 2> recentHow = {
+    "Zuletzt: Fehlerquote und Notenschnitt der letzten ", " Serien, insgesamt: aller Serien."};
+inline constexpr std::array<std::string_view, 3> practiseHow = {
+    "\u00dcben: Art und Zahlenraum mit der h\u00f6chsten Fehlerquote in ihren letzten ",
+    " Serien, unter denen mit mindestens ", " Serien."};
+// Followed by the arrows and words of worse and better: "\u2197 schlechter, \u2198 besser."
+inline constexpr std::array<std::string_view, 2> sparklineHow = {
+    "Verlauf: die Fehlerquote der letzten ",
+    " Serien; nach oben hei\u00dft mehr Fehler, wie bei den Pfeilen: "};
+inline constexpr std::array<std::string_view, 3> trendHow = {
+    "Trend: die Fehler je Aufgabe der sp\u00e4teren H\u00e4lfte der Serien gegen die der "
+    "fr\u00fcheren, bei ungerader Zahl ohne die mittlere Serie; besser oder schlechter nur, "
+    "wo ein Test zweier Anteile den Unterschied auf dem Niveau ",
+    "% f\u00fcr mehr als Zufall h\u00e4lt, sonst gleich; unter ", " Serien kein Trend."};
 // "Fehlerquote der letzten 12 Serien: zwischen 5% und 40%, zuletzt 5%"
 inline constexpr std::string_view sparklineOf = "Fehlerquote der letzten ";
 inline constexpr std::string_view sparklineOne = "Fehlerquote der letzten Serie: ";
 inline constexpr std::string_view between = ": zwischen ";
 inline constexpr std::string_view lastly = ", zuletzt ";
-// By Trend: none, better, same, worse; the arrow is left to the eye, the word is read.
+// By Trend: none, better, same, worse. The arrows go the way of the error line, which rises
+// as a learner slips; they are left to the eye, the word is read.
 inline constexpr std::array<std::string_view, 4> trendWords = {"kein Trend", "besser", "gleich",
                                                                "schlechter"};
-inline constexpr std::array<std::string_view, 4> trendArrows = {"\u2013", "\u2197", "\u2192",
-                                                                "\u2198"};
+inline constexpr std::array<std::string_view, 4> trendArrows = {"", "\u2198", "\u2192", "\u2197"};
 
 } // namespace reportTexts

@@ -1,5 +1,5 @@
-// The sparkline drawn in a box of 100 by 24 that the style sheet stretches to its cell; its
-// strokes keep their width however it is stretched.
+// The sparkline drawn in a box of 100 by 24 that the style sheet stretches to its cell and
+// underlines; its strokes keep their width however it is stretched.
 #include "drillreport/sparkline.h"
 
 #include "drillreport/html_escape.h"
@@ -10,7 +10,7 @@ namespace {
 
 constexpr double width = 100;
 constexpr double top = 2;
-constexpr double bottom = 22;
+constexpr double bottom = 23;
 
 void appendPoint(std::string& svg, double x, std::int32_t percentage)
 {
@@ -24,17 +24,17 @@ void appendPoint(std::string& svg, double x, std::int32_t percentage)
 std::string sparklineSvg(const std::vector<std::int32_t>& percentages, std::string_view label)
 {
     std::string svg;
-    if (percentages.empty())
+    if (percentages.size() < 2)
         return svg;
     svg += R"(<svg class="spark" viewBox="0 0 100 24" preserveAspectRatio="none" role="img")";
     svg += " aria-label=\"";
     appendEscaped(svg, label);
     svg += "\">";
-    svg += R"(<polyline class="spark-base" points="0,22 100,22"/>)";
     const std::size_t last = percentages.size() - 1;
     const auto xOf = [last](std::size_t i) {
-        return last == 0 ? width / 2 : width * static_cast<double>(i) / static_cast<double>(last);
+        return width * static_cast<double>(i) / static_cast<double>(last);
     };
+    constexpr std::string_view unstretched = R"(" vector-effect="non-scaling-stroke"/>)";
     svg += R"(<polyline class="spark-line" points=")";
     for (std::size_t i = 0; i <= last; ++i) {
         if (i > 0)
@@ -42,10 +42,12 @@ std::string sparklineSvg(const std::vector<std::int32_t>& percentages, std::stri
         appendPoint(svg, xOf(i), percentages[i]);
     }
     // The last point as a short stroke of its own, as a circle would be stretched.
-    svg += R"("/><polyline class="spark-end" points=")";
-    appendPoint(svg, xOf(last) - (last == 0 ? 1.5 : 3), percentages[last]);
+    svg += unstretched;
+    svg += R"(<polyline class="spark-end" points=")";
+    appendPoint(svg, width - 3, percentages[last]);
     svg += ' ';
-    appendPoint(svg, xOf(last) + (last == 0 ? 1.5 : 0), percentages[last]);
-    svg += "\"/></svg>";
+    appendPoint(svg, width, percentages[last]);
+    svg += unstretched;
+    svg += "</svg>";
     return svg;
 }

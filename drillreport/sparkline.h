@@ -6,6 +6,6 @@
 #include <string_view>
 #include <vector>
 
-// The line from 0 (bottom) to 100 percent (top), its last point marked; label is its text
-// alternative. Nothing for no percentages.
+// The line from 0 (bottom) to 100 percent (top), higher for more errors, its last point marked;
+// label is its text alternative. Nothing for fewer than two.
 std::string sparklineSvg(const std::vector<std::int32_t>& percentages, std::string_view label);

@@ -1,4 +1,5 @@
-// A learner's chart: the error percentage of each series over time, coloured by its grade.
+// A learner's chart: the error percentage of each series over time, coloured by its grade;
+// and the legend of the colours.
 #pragma once
 
 #include "drillreport/report_data.h"
@@ -18,3 +19,6 @@ struct Chart {
 // The chart of one learner's series, label its text alternative; series must be counted
 // (countSeries).
 Chart progressChart(const ReportData& data, std::int32_t learner, std::string_view label);
+
+// The grade colours with their numbers, once for all charts; label its text alternative.
+std::string gradeLegend(std::string_view label);

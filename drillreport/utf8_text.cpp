@@ -1,6 +1,7 @@
 // UTF-8 decoded and written, one code point at a time.
 #include "drillreport/utf8_text.h"
 
+#include "logtext/shown_character.h"
 #include "logtext/utf8.h"
 
 namespace {
@@ -22,24 +23,13 @@ bool decodeSequence(std::string_view bytes, std::size_t at, char32_t& codePoint,
 
 } // namespace
 
-bool isValidUtf8(std::string_view bytes)
-{
-    char32_t codePoint = 0;
-    std::size_t length = 0;
-    for (std::size_t at = 0; at < bytes.size(); at += length) {
-        if (!decodeSequence(bytes, at, codePoint, length))
-            return false;
-    }
-    return true;
-}
-
 char32_t nextCodePoint(std::string_view bytes, std::size_t& at)
 {
     char32_t codePoint = 0;
     std::size_t length = 0;
     if (!decodeSequence(bytes, at, codePoint, length)) {
         ++at;
-        return 0xFFFD;
+        return replacementCharacter;
     }
     at += length;
     return codePoint;

@@ -1,12 +1,11 @@
 // UTF-8 checked, walked and written, one code point at a time.
 #pragma once
 
+#include "logtext/utf8.h" // isValidUtf8
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-
-// Well-formed UTF-8 only: no overlong forms, no surrogates, nothing beyond U+10FFFF.
-bool isValidUtf8(std::string_view bytes);
 
 // The code point at bytes[at], and at moved past it; U+FFFD for a byte that starts no
 // well-formed sequence.

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-// The sizes the program's icon comes in, largest first, as its .ico file holds them.
+// The sizes the program's icon comes in, largest first, as its .ico file holds them; the
+// install rules and the tests read them from that file.
 inline constexpr int viewerIconSizes[] = {128, 48, 32};
 
 // size by size pixels, rows from the top, each pixel 4 bytes R, G, B, A with straight

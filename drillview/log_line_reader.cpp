@@ -2,6 +2,8 @@
 // runs of ordinary bytes out of the buffer at once.
 #include "drillview/log_line_reader.h"
 
+#include "logtext/drill_log_format.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -13,7 +15,7 @@ constexpr int nothingTaken = -1;
 
 bool isTerminator(unsigned char byte)
 {
-    return byte == '\0' || byte == '\n' || byte == '\r';
+    return logFormat::endsLine(static_cast<char>(byte));
 }
 
 constexpr std::uint64_t everyByte = 0x0101010101010101u;

@@ -48,24 +48,11 @@ std::string_view visiblePart(std::string_view row, int width)
     return row.substr(0, end);
 }
 
-// Whether the bytes of a row that may be drawn are UTF-8; a character cut off by the bound is.
-bool drawnAsUtf8(std::string_view row)
-{
-    const auto* bytes = reinterpret_cast<const unsigned char*>(row.data());
-    for (std::size_t at = 0; at < row.size() && at < mostDrawnBytes;) {
-        const std::size_t length = utf8SequenceLength(bytes + at, row.size() - at);
-        if (length == 0 || length > row.size() - at)
-            return false;
-        at += length;
-    }
-    return true;
-}
-
 // The row in the UTF-8 that FLTK draws: a row that is not UTF-8 is read as code page 850, as
 // the report reads names, so a name from a Win32 console looks as it does in a UTF-8 log.
 std::string_view shownText(std::string_view row, std::string& converted)
 {
-    if (drawnAsUtf8(row))
+    if (isValidUtf8(row, mostDrawnBytes)) // the bytes that may be drawn
         return row;
     converted.clear();
     for (std::size_t at = 0; at < row.size() && at < mostDrawnBytes; ++at) {
@@ -328,6 +315,8 @@ bool createViewerWindow()
     window->size_range(layout::clientWidth, layout::clientHeight, layout::clientWidth,
                        layout::clientHeight);
     window->callback(noteCloseRequest);
+    // The program's name as the window's class: a dock finds the desktop entry by it.
+    window->xclass("drillview");
     setWindowIcons();
     window->show();
     return true;

@@ -1,8 +1,12 @@
 // The viewer's window on Win32: a fixed-size window with one list box, TAB and Shift+TAB
-// moving the focus, and a message loop that hands the close request to the viewer's run.
+// moving the focus, and a message loop that hands the close request to the viewer's run. The
+// rows reach the list through its wide functions: a line of UTF-8 as UTF-8, any other as code
+// page 850, in which drill.exe logs what its console hands it, as the report reads them.
 #include "drillview/viewer_window.h"
 
 #include "drillview/window_layout.h"
+#include "logtext/code_page_850.h"
+#include "logtext/utf8.h"
 
 #include <windows.h>
 
@@ -27,7 +31,7 @@ struct ViewerWindow {
     HWND list = nullptr;
     HACCEL shortcuts = nullptr;
     bool closeRequested = false; // noted by the window procedure, answered by waitForEvent
-    std::string row;             // the row being appended, with the NUL the list needs
+    std::wstring row;            // the row being appended, with the NUL the list needs
     WPARAM rows = 0;             // rows appended so far
     WPARAM reserved = 0;         // rows the list has been told to make room for
 };
@@ -183,12 +187,12 @@ void createList()
 {
     namespace layout = windowLayout;
     viewer.list =
-        CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", nullptr, listStyle, layout::listMargin,
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", nullptr, listStyle, layout::listMargin,
                         layout::listMargin, layout::listWidth, layout::listHeight, viewer.window,
                         nullptr /* control id 0 */, viewer.instance, nullptr);
     if (!viewer.list)
         return; // the run goes on without a list; appendRow drops every row
-    SendMessageA(viewer.list, WM_SETFONT,
+    SendMessageW(viewer.list, WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
 }
 
@@ -201,11 +205,28 @@ bool reserveRows()
     constexpr WPARAM fewestRows = 256;
     constexpr WPARAM bytesPerRow = 48; // a drill log's lines are some 20 to 90 bytes long
     const WPARAM more = viewer.rows < fewestRows ? fewestRows : viewer.rows;
-    if (SendMessageA(viewer.list, LB_INITSTORAGE, more, static_cast<LPARAM>(more * bytesPerRow)) ==
+    if (SendMessageW(viewer.list, LB_INITSTORAGE, more, static_cast<LPARAM>(more * bytesPerRow)) ==
         LB_ERRSPACE)
         return false;
     viewer.reserved += more;
     return true;
+}
+
+// The row as the list's wide functions take it, in viewer.row.
+void widenRow(std::string_view row)
+{
+    viewer.row.clear();
+    if (!isValidUtf8(row)) {
+        for (const char byte : row)
+            viewer.row += static_cast<wchar_t>(codePage850(static_cast<unsigned char>(byte)));
+        return;
+    }
+    const int size = static_cast<int>(row.size());
+    const int units =
+        row.empty() ? 0 : MultiByteToWideChar(CP_UTF8, 0, row.data(), size, nullptr, 0);
+    viewer.row.resize(static_cast<std::size_t>(units));
+    if (units > 0)
+        MultiByteToWideChar(CP_UTF8, 0, row.data(), size, viewer.row.data(), units);
 }
 
 // Answers a close request the window procedure has noted and not answered yet.
@@ -256,12 +277,12 @@ bool appendRow(std::string_view row)
 {
     if (!viewer.list)
         return true;
-    viewer.row.assign(row);
+    widenRow(row);
     if (viewer.rows == viewer.reserved && !reserveRows())
         return false;
     // Out of memory, the list answers LB_ERRSPACE: the rows it holds are all there will be. A
     // row refused for any other reason (LB_ERR) is dropped, and the next one is tried.
-    const LRESULT added = SendMessageA(viewer.list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+    const LRESULT added = SendMessageW(viewer.list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(viewer.row.c_str()));
     if (added == LB_ERRSPACE)
         return false;
@@ -275,14 +296,14 @@ bool appendRow(std::string_view row)
 void beginFill()
 {
     if (viewer.list)
-        SendMessageA(viewer.list, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(viewer.list, WM_SETREDRAW, FALSE, 0);
 }
 
 void endFill()
 {
     if (!viewer.list)
         return;
-    SendMessageA(viewer.list, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(viewer.list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(viewer.list, nullptr, TRUE);
     UpdateWindow(viewer.list);
 }

@@ -32,6 +32,12 @@ inline constexpr std::array<std::string_view, seriesLineCount> seriesLabels = {
     nameLabel, typeLabel, limitLabel, gradeLabel, exercisesLabel, errorsLabel, endLabel, seriesRule,
 };
 
+// What ends a line for every reader of the log: LF, CR (CR LF ending one line) and NUL.
+inline constexpr bool endsLine(char byte)
+{
+    return byte == '\n' || byte == '\r' || byte == '\0';
+}
+
 // The time text's English names, three letters each, Sunday and January first.
 inline constexpr std::string_view dayNames = "SunMonTueWedThuFriSat";
 inline constexpr std::string_view monthNames = "JanFebMarAprMayJunJulAugSepOctNovDec";

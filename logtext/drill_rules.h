@@ -8,12 +8,17 @@
 #include <cstdint>
 #include <string_view>
 
+// The number limit of each level of the menu, 1 to 5; the menu's lines are made from them.
 inline constexpr std::array<std::int32_t, 5> numberLimits = {10, 25, 100, 1000, 10000};
+// A number range as the menu and the report show it: this, then the number limit.
+inline constexpr std::string_view rangeFrom = "0-";
 
 // The number limit of a level chosen in the menu, 1 to 5; 0 for anything else.
 constexpr std::int32_t numberLimitForLevel(std::int32_t level)
 {
-    return level >= 1 && level <= 5 ? numberLimits[static_cast<std::size_t>(level - 1)] : 0;
+    return level >= 1 && static_cast<std::size_t>(level) <= numberLimits.size()
+               ? numberLimits[static_cast<std::size_t>(level - 1)]
+               : 0;
 }
 
 // Wrong answers in whole percent, the remainder dropped; 64 bits, so that even a very long

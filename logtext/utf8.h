@@ -1,9 +1,10 @@
 // UTF-8 sequences, checked as strictly as the standard asks (no overlong forms, no surrogates,
 // nothing beyond U+10FFFF): where a character ends, for texts that may or may not be UTF-8.
-// Shared with the report, which reads the names the drill wrote.
+// Shared with the report and the viewer, which show the names the drill wrote.
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 // The length of the well-formed UTF-8 sequence that starts at bytes[0]; 0 when the byte starts
 // none. When the bytes end inside a sequence that may still turn out well-formed, the answer
@@ -35,4 +36,19 @@ inline std::size_t utf8SequenceLength(const unsigned char* bytes, std::size_t av
             return 0;
     }
     return length;
+}
+
+// Well-formed UTF-8 only, as utf8SequenceLength checks each sequence: a line that is not is
+// read as code page 850 by the programs that show the log's names. Only the characters that
+// begin within the first `bound` bytes are looked at, the last of them whole.
+inline bool isValidUtf8(std::string_view bytes, std::size_t bound = std::string_view::npos)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (std::size_t at = 0; at < bytes.size() && at < bound;) {
+        const std::size_t length = utf8SequenceLength(data + at, bytes.size() - at);
+        if (length == 0 || length > bytes.size() - at)
+            return false;
+        at += length;
+    }
+    return true;
 }

@@ -2,16 +2,12 @@
 # (package_linux.cmake) and a .zip for Windows (package_win32.cmake). The package's version
 # is the project's; the programs' own versions are stated beside it in CMakeLists.txt.
 set(CPACK_PACKAGE_NAME drill-suite)
-# The product's name, as the programs' resources and the installer's entry give it: the one
-# the drill's banner "** NAME **" shows.
-set(drill_texts ${PROJECT_SOURCE_DIR}/drill/drill_texts.h)
-file(STRINGS ${drill_texts} banner_line ENCODING UTF-8 REGEX "banner = \"")
-if(NOT banner_line MATCHES "banner = \"\\*\\* ([^\"]+) \\*\\*\"")
-    message(FATAL_ERROR "${drill_texts} states no banner")
-endif()
-set(DRILL_PRODUCT_NAME ${CMAKE_MATCH_1})
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${drill_texts})
+# The product's name, as the programs' resources give it: the one the drill's banner
+# "** NAME **" shows.
+drill_header_text(drill/drill_texts.h banner banner)
+string(REGEX REPLACE "^\\*\\* (.+) \\*\\*$" "\\1" DRILL_PRODUCT_NAME "${banner}")
 set(CPACK_PACKAGE_CONTACT "drill developers <drill@example.org>")
+set(DRILL_HOMEPAGE https://drill.example.org)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic drill for learners, with a log viewer")
 # Lines of the long description, as the .deb shows them.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
@@ -49,6 +45,19 @@ if(NOT DRILL_LICENSE_NAME OR NOT DRILL_COPYRIGHT)
 endif()
 set(DRILL_COPYRIGHT_NOTICE "Copyright (C) ${DRILL_COPYRIGHT}, ${DRILL_LICENSE_NAME}")
 
+# Signing the Win32 programs and the installer, for schools that allow only signed software:
+# a certificate and its key, which the school or the publisher provides (sign_file.cmake).
+set(DRILL_SIGN_CERTIFICATE "" CACHE FILEPATH
+    "Code-signing certificate (PEM or DER) for the .exe files and the .msi; empty: unsigned")
+set(DRILL_SIGN_KEY "" CACHE FILEPATH "The private key of DRILL_SIGN_CERTIFICATE (PEM or DER)")
+set(DRILL_SIGN_TIMESTAMP_URL "" CACHE STRING "A time-stamp server for the signatures; empty: none")
+set(DRILL_SIGNING "")
+if(DRILL_SIGN_CERTIFICATE OR DRILL_SIGN_KEY)
+    set(DRILL_SIGNING -DSIGN_CERTIFICATE=${DRILL_SIGN_CERTIFICATE} -DSIGN_KEY=${DRILL_SIGN_KEY}
+        -DSIGN_TIMESTAMP_URL=${DRILL_SIGN_TIMESTAMP_URL})
+endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/icons.cmake)
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/resources_win32.cmake)
     include(${CMAKE_CURRENT_LIST_DIR}/package_win32.cmake)

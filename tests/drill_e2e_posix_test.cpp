@@ -44,22 +44,26 @@ int exitCodeOf(int status)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-// In a child about to become drill: signals as a shell leaves them, no core files, and never
-// a hung test run.
-void execDrill()
+// In a child about to become drill: signals as a shell leaves them, no core files, files no
+// larger than asked, and never a hung test run.
+void execDrill(rlim_t largestFile = RLIM_INFINITY)
 {
     signal(SIGPIPE, SIG_DFL);
+    signal(SIGXFSZ, SIG_DFL);
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
+    const rlimit fileSize{largestFile, largestFile};
+    setrlimit(RLIMIT_FSIZE, &fileSize);
     alarm(30);
     execl(DRILL_BINARY, "drill", static_cast<char*>(nullptr));
     _exit(127);
 }
 
 // Runs drill with the given bytes on its standard input, through a pipe, after as many NUL
-// bytes as asked, written a block at a time. Unread, its output pipe is closed at once, as
-// `drill | head -1` soon does.
-Finished runThroughPipe(const std::string& input, bool readOutput = true, int zeroBlocks = 0)
+// bytes as asked, written a block at a time, under a file size limit when asked. Unread, its
+// output pipe is closed at once, as `drill | head -1` soon does.
+Finished runThroughPipe(const std::string& input, bool readOutput = true, int zeroBlocks = 0,
+                        rlim_t largestFile = RLIM_INFINITY)
 {
     int toChild[2];
     int fromChild[2];
@@ -71,7 +75,7 @@ Finished runThroughPipe(const std::string& input, bool readOutput = true, int ze
         dup2(fromChild[1], 1);
         close(toChild[1]);
         close(fromChild[0]);
-        execDrill();
+        execDrill(largestFile);
     }
     close(toChild[0]);
     close(fromChild[1]);
@@ -489,6 +493,22 @@ TEST(DrillThroughPipe, ReadsAHugeNameLineInBoundedMemory)
     const Finished finished = runThroughPipe("\n", true, 2048);
     EXPECT_EQ(finished.exitCode, 0);
     EXPECT_LT(finished.peakKilobytes, 64 << 10);
+}
+
+// A file size limit (ulimit -f) fails the write as a full disk does, not the drill: the torn
+// series record is cut back, and the next run's records follow on lines of their own.
+TEST(DrillThroughPipe, GoesOnBeyondTheFileSizeLimitAndLeavesNoTornRecord)
+{
+    TempDirectory directory;
+    const std::string earlier(4000, '\n');
+    directory.write("tovu", earlier);
+    const std::string typed = "Jo\n1 1\n-1\n12345\n";
+    const Finished limited = runThroughPipe(typed, true, 0, earlier.size() + 97 + 100);
+    EXPECT_EQ(limited.exitCode, 0);
+    EXPECT_TRUE(limited.output.ends_with(kindMenu + "\n"));
+    EXPECT_EQ(runThroughPipe(typed).exitCode, 0);
+    EXPECT_EQ(withoutTimes(directory.read("tovu")),
+              earlier + runRecords + runRecords + seriesRecord("Jo", 1, 10, 6, 1, 1, "<time>\n"));
 }
 
 namespace {

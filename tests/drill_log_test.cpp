@@ -73,8 +73,9 @@ TEST(DrillLogAppends, CreateTheLogAndNeverTouchWhatIsThere)
     directory.write("tovu", earlier);
     appendNameEntryRecord("Mon Jan 01 10:00:05 2024\n");
     appendSeriesRecord("Jo", 3, 100, 2, 20, 1, "Mon Jan 01 10:09:00 2024\n");
+    // The line a killed drill left without its end is ended first, so no record joins it.
     EXPECT_EQ(directory.read("tovu"),
               earlier + asStoredInLog(
-                            "Logzeit:...............Mon Jan 01 10:00:05 2024\n" +
+                            "\nLogzeit:...............Mon Jan 01 10:00:05 2024\n" +
                             seriesRecord("Jo", 3, 100, 2, 20, 1, "Mon Jan 01 10:09:00 2024\n")));
 }

@@ -5,6 +5,7 @@
 // It fails when the two disagree on the number of lines.
 #include "drill/drill_log.h"
 #include "drillview/log_line_reader.h"
+#include "tests/ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -113,23 +114,6 @@ void logLineReaderNewStrings(benchmark::State& state)
     }
     checkCount(state, lines);
 }
-
-// Keeps each benchmark's CPU time per iteration (the median of repetitions) for the ratios:
-// the thread's own time, user and system, is steadier than wall time on a shared machine.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> times;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            // With repetitions, the median stands for them.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
-                continue;
-            times[run.run_name.str()] = run.GetAdjustedCPUTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 

@@ -62,10 +62,21 @@ for program in "$@"; do
         grep -q "^$key." "$applications/$program.desktop" || fail "$program.desktop has no $key"
     done
 done
-entry_has drill "Exec=sh -c \"cd && exec '/usr/games/drill'\""
+# Each entry reads the class folder's setting, which the package ships as a conffile naming no
+# folder (what settle does is seen in packaging_install.sh).
+settings=/${DRILL_SETTINGS_PATH:?}
+[ "$(dpkg-deb --info "$deb" conffiles)" = "$settings" ] || fail "conffiles: $(dpkg-deb -I "$deb")"
+! grep -qv -e '^#' -e '^$' "$root$settings" || fail "a class folder is set: $(cat "$root$settings")"
+for program in "$@"; do
+    grep -qF "<'$settings'; " "$applications/$program.desktop" ||
+        fail "$program.desktop does not read $settings"
+done
+for program in drill drillview; do
+    grep -qF "settle && exec '/usr/games/$program'\"" "$applications/$program.desktop" ||
+        fail "$program.desktop does not run /usr/games/$program"
+done
 entry_has drill 'Terminal=true'
 entry_has drill 'Icon=drill'
-entry_has drillview "Exec=sh -c \"cd && exec '/usr/games/drillview'\""
 entry_has drillview 'Terminal=false'
 entry_has drillview 'Icon=drillview'
 entry_has drillview 'Name[de]=Übungsprotokoll'
@@ -73,7 +84,7 @@ if [[ " $* " == *" drillreport "* ]]; then
     # What the command does is seen in packaging_install.sh; here, that it runs this one.
     grep -qF "('/usr/games/drillreport' --html " "$applications/drillreport.desktop" ||
         fail "drillreport.desktop does not run /usr/games/drillreport"
-    entry_has drillreport 'Icon=drill'
+    entry_has drillreport 'Icon=drillreport'
     entry_has drillreport 'Name[de]=Lernfortschritt'
 fi
 for icon in "$root"/usr/share/icons/hicolor/*/apps/*.png; do

@@ -48,8 +48,6 @@ std::string textReport(const ReportData& data)
     return text;
 }
 
-} // namespace
-
 TEST(ReportText, ShowsTheFiguresWorkedOutByHand)
 {
     EXPECT_EQ(textReport(smallLog()),
@@ -93,61 +91,156 @@ TEST(ReportText, KeepsOnlyTheLearnerAskedFor)
               "0 Protokolle, 0 Serien, 0 Namen\nKeine Serien gefunden.\n");
 }
 
+struct LoggedSeries {
+    const char* name;
+    std::int32_t exercises;
+    std::int32_t errors;
+    std::int32_t kind = 1;
+    std::int32_t limit = 10;
+};
+
+// The series a second apart, in the order given, each with the grade its errors give.
+ReportData loggedSeries(const std::vector<LoggedSeries>& log)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        char when[64];
+        std::snprintf(when, sizeof when, "Mon Dec 07 %02d:%02d:%02d 2026\n",
+                      static_cast<int>(i / 3600), static_cast<int>(i / 60 % 60),
+                      static_cast<int>(i % 60));
+        const std::int32_t percentage = errorPercentage(log[i].errors, log[i].exercises);
+        bytes +=
+            seriesRecord(log[i].name, log[i].kind, log[i].limit, gradeForPercentage(percentage),
+                         log[i].exercises, log[i].errors, when);
+    }
+    TempDirectory directory;
+    directory.write("tovu", bytes);
+    ReportData data;
+    EXPECT_TRUE(readLog(data, "tovu"));
+    countSeries(data);
+    return data;
+}
+
+std::vector<std::vector<std::string>> overviewCells(const ReportData& data)
+{
+    const std::vector<LearnerFigures> learners = learnerFigures(data);
+    const std::vector<OverviewRow> rows = classOverview(data, learners);
+    const Table table = overviewTable(data, learners, rows);
+    EXPECT_EQ(table.header, (std::vector<std::string>{"Name", "Zuletzt", "Insgesamt", "Trend",
+                                                      "\u00dcben", "Verlauf", "Serien"}));
+    std::vector<std::vector<std::string>> cells;
+    for (std::size_t row = 0; row < table.rows; ++row) {
+        cells.push_back(table.cells(row));
+        cells.back().push_back(rows[row].needsHelp ? "Hilfe" : "");
+    }
+    return cells;
+}
+
+} // namespace
+
 // Each learner's series in time order, the learners interleaved, so that the overview must
-// group them; the trends were worked out by hand (earlier half against later half).
+// group them; the figures were worked out by hand. All are of 10 or fewer series, so that the
+// recent figures are the whole period's.
 TEST(ReportOverview, ShowsFiguresSparklineAndTrendPerLearner)
 {
-    struct Series {
-        const char* name;
-        std::int32_t exercises;
-        std::int32_t errors;
-    };
-    std::vector<Series> log = {
+    std::vector<LoggedSeries> log = {
         {"Gus", 4, 1},   {"Bea", 10, 4},  {"Cem", 10, 1},   {"Bea", 10, 2},   {"Dora", 5, 0},
         {"Cem", 10, 1},  {"Emil", 10, 2}, {"Bea", 10, 1},   {"Cem", 10, 10},  {"Dora", 5, 5},
         {"Emil", 10, 2}, {"Cem", 10, 1},  {"Bea", 10, 1},   {"Emil", 30, 9},  {"Cem", 15, 2},
         {"Dora", 5, 0},  {"Emil", 10, 0}, {"Finn", 10, 10}, {"Finn", 10, 10}, {"Finn", 10, 1},
     };
     log.insert(log.end(), 29, {"Finn", 10, 0});
-    std::string bytes;
-    for (std::size_t i = 0; i < log.size(); ++i) {
-        char when[64];
-        std::snprintf(when, sizeof when, "Mon Dec 07 08:%02d:%02d 2026\n", static_cast<int>(i / 60),
-                      static_cast<int>(i % 60));
-        const std::int32_t percentage = errorPercentage(log[i].errors, log[i].exercises);
-        bytes += seriesRecord(log[i].name, 1, 10, gradeForPercentage(percentage), log[i].exercises,
-                              log[i].errors, when);
-    }
-    TempDirectory directory;
-    directory.write("tovu", bytes);
-    ReportData data;
-    ASSERT_TRUE(readLog(data, "tovu"));
-    countSeries(data);
-    const std::vector<LearnerFigures> learners = learnerFigures(data);
-    const std::vector<OverviewRow> rows = classOverview(data, learners);
-    const Table table = overviewTable(data, learners, rows);
     const std::vector<std::vector<std::string>> expected = {
-        // 30% then 10%.
-        {"Bea", "4", "20%", "2",
-         "Fehlerquote der letzten 4 Serien: zwischen 10% und 40%, zuletzt 10%", "besser"},
-        // 10% then 12% (3 of 25): 2 points, still the same; the middle series in neither half.
-        {"Cem", "5", "27%", "2",
-         "Fehlerquote der letzten 5 Serien: zwischen 10% und 100%, zuletzt 13%", "gleich"},
-        {"Dora", "3", "33%", "1",
-         "Fehlerquote der letzten 3 Serien: zwischen 0% und 100%, zuletzt 0%", "kein Trend"},
+        {"Dora", "33%, Note\u00a02,7", "33%, Note\u00a02,7", "kein Trend", "Addition 0-10: 33%",
+         "Fehlerquote der letzten 3 Serien: zwischen 0% und 100%, zuletzt 0%", "3", ""},
+        // 10% then 12% (3 of 25); the middle series in neither half.
+        {"Cem", "27%, Note\u00a02,8", "27%, Note\u00a02,8", "gleich", "Addition 0-10: 27%",
+         "Fehlerquote der letzten 5 Serien: zwischen 10% und 100%, zuletzt 13%", "5", ""},
+        // Too few series to name a kind to practise.
+        {"Gus", "25%, Note\u00a03,0", "25%, Note\u00a03,0", "kein Trend", "\u2013",
+         "Fehlerquote der letzten Serie: 25%", "1", ""},
         // 20% then 22.5% (9 of 40), though the later series' own percentages average 15%.
-        {"Emil", "4", "21%", "1",
-         "Fehlerquote der letzten 4 Serien: zwischen 0% und 30%, zuletzt 0%", "schlechter"},
-        // 32 series, of which the sparkline shows the last 30.
-        {"Finn", "32", "6%", "1",
-         "Fehlerquote der letzten 30 Serien: zwischen 0% und 10%, zuletzt 0%", "besser"},
-        {"Gus", "1", "25%", "3", "Fehlerquote der letzten Serie: 25%", "kein Trend"},
+        {"Emil", "21%, Note\u00a02,5", "21%, Note\u00a02,5", "gleich", "Addition 0-10: 21%",
+         "Fehlerquote der letzten 4 Serien: zwischen 0% und 30%, zuletzt 0%", "4", ""},
+        // 30% then 10% of 20 exercises each: z = -1.58, within chance.
+        {"Bea", "20%, Note\u00a02,8", "20%, Note\u00a02,8", "gleich", "Addition 0-10: 20%",
+         "Fehlerquote der letzten 4 Serien: zwischen 10% und 40%, zuletzt 10%", "4", ""},
+        // 32 series, of which the sparkline shows the last 30; the last 10 without an error.
+        {"Finn", "0%, Note\u00a01,0", "6%, Note\u00a01,3", "besser", "\u2013",
+         "Fehlerquote der letzten 30 Serien: zwischen 0% und 10%, zuletzt 0%", "32", ""},
     };
-    EXPECT_EQ(table.header, (std::vector<std::string>{"Name", "Serien", "Fehlerquote",
-                                                      "letzte Note", "Verlauf", "Trend"}));
-    ASSERT_EQ(table.rows, expected.size());
-    for (std::size_t row = 0; row < table.rows; ++row)
-        EXPECT_EQ(table.cells(row), expected[row]);
+    EXPECT_EQ(overviewCells(loggedSeries(log)), expected);
+}
+
+// Lea slipped lately, Ben got better from a poor start, Ada stayed even: the last 10 series
+// decide, equal ones by name. Each names the kind of the highest errors in its last series.
+TEST(ReportOverview, PutsWhoNeedsHelpFirstAndNamesWhatToPractise)
+{
+    std::vector<LoggedSeries> log;
+    log.insert(log.end(), 10, {"Ben", 10, 9, 3, 100});
+    log.insert(log.end(), 10, {"Lea", 10, 2, 1, 10});
+    log.insert(log.end(), 10, {"Ada", 10, 10, 1, 10}); // Addition: all wrong at first,
+    log.insert(log.end(), 5, {"Ada", 10, 4, 2, 10});   // but lately Subtraktion is the worse
+    log.insert(log.end(), 10, {"Ada", 10, 2, 1, 10});
+    log.insert(log.end(), 5, {"Ada", 10, 4, 1, 10});
+    log.insert(log.end(), 10, {"Ben", 10, 3, 3, 100});
+    log.insert(log.end(), 5, {"Lea", 10, 5, 1, 10});
+    log.insert(log.end(), 3, {"Lea", 10, 8, 2, 25});
+    log.insert(log.end(), 2, {"Lea", 10, 10, 4, 100}); // the worst, yet of too few series
+    const std::vector<std::vector<std::string>> expected = {
+        {"Lea", "69%, Note\u00a05,0", "44%, Note\u00a04,0", "schlechter", "Subtraktion 0-25: 80%",
+         "Fehlerquote der letzten 20 Serien: zwischen 20% und 100%, zuletzt 100%", "20", "Hilfe"},
+        {"Ada", "30%, Note\u00a03,5", "53%, Note\u00a04,3", "besser", "Subtraktion 0-10: 40%",
+         "Fehlerquote der letzten 30 Serien: zwischen 20% und 100%, zuletzt 40%", "30", ""},
+        {"Ben", "30%, Note\u00a03,0", "60%, Note\u00a04,5", "besser", "Multiplikation 0-100: 30%",
+         "Fehlerquote der letzten 20 Serien: zwischen 30% und 90%, zuletzt 30%", "20", ""},
+    };
+    EXPECT_EQ(overviewCells(loggedSeries(log)), expected);
+}
+
+// The two halves compared by a two-proportion test at the 5% level: the same difference is
+// chance in a few exercises and more than chance in many.
+TEST(ReportOverview, CallsATrendOnlyWhereItIsMoreThanChance)
+{
+    struct Case {
+        std::int64_t series; // each half's
+        std::int64_t exercises;
+        std::int64_t earlierErrors;
+        std::int64_t laterErrors;
+        Trend trend;
+    };
+    const Case cases[] = {
+        {2, 20, 2, 4, Trend::Same},      // 10% then 20%: z = 0.89
+        {20, 200, 20, 40, Trend::Worse}, // the same, ten times the exercises: z = 2.80
+        {10, 100, 10, 20, Trend::Worse}, // z = 1.98, just beyond 1.96
+        {10, 100, 10, 19, Trend::Same},  // z = 1.81
+        {10, 100, 20, 10, Trend::Better}, {10, 100, 19, 10, Trend::Same},
+        {10, 100, 0, 0, Trend::Same},     {10, 100, 100, 100, Trend::Same},
+        {1, 100, 0, 100, Trend::None}, // 2 series in all, whatever their errors
+    };
+    for (const Case& c : cases) {
+        const Figures earlier{c.series, c.exercises, c.earlierErrors};
+        const Figures later{c.series, c.exercises, c.laterErrors};
+        EXPECT_EQ(trendOf(earlier, later), c.trend) << c.earlierErrors << " " << c.laterErrors;
+    }
+}
+
+// Letters with marks sort with their base letter, whether written as one character or as a
+// letter and a combining mark; names that tie so are ordered by their bytes.
+TEST(ReportNames, SortAsAGermanReaderExpects)
+{
+    const std::vector<std::string> order = {
+        "Anna",  "anna",        "Elif",        "E\u0301lodie",         "\u00c9mile", "Emma",
+        "Julia", "J\u00fcrgen", "Lea",         "\u0141ukasz",          "Ole",        "\u00d8rjan",
+        "Sara",  "Strasse",     "Stra\u00dfe", "\u015e\u00fckr\u00fc", "Zo\u00eb"};
+    std::vector<LoggedSeries> log;
+    for (auto name = order.rbegin(); name != order.rend(); ++name)
+        log.push_back({name->c_str(), 10, 1});
+    const ReportData data = loggedSeries(log);
+    std::vector<std::string> sorted;
+    for (const LearnerFigures& learner : learnerFigures(data))
+        sorted.push_back(shownName(data, learner.learner));
+    EXPECT_EQ(sorted, order);
 }
 
 TEST(ReportCsv, QuotesAndDefusesFields)

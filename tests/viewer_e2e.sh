@@ -3,8 +3,9 @@
 # fixed size and icon, rows on a screenshot, the row each key selects, the close request and
 # exit code 0, a name in code page 850 drawn as in UTF-8, a drill run appending while the
 # viewer holds the log open, logs that are not regular files, a row too long for one X
-# request, a row of zero-width characters, a close request during the fill of a huge log, the
-# bound on the rows it holds, memory running out, and the X server going away.
+# request, a row of zero-width characters, a close request during the fill of a huge log (of
+# endless rows, and of one endless line), the bound on the rows it holds, memory running out,
+# and the X server going away.
 # Usage: viewer_e2e.sh CASE DRILLVIEW CLOSE-REQUEST-TOOL DRILL ARTEFACT-DIR
 #   CASE: log | code-page-850 | empty-log | no-log | drill-while-open | no-display |
 #         not-regular | long-row | zero-width-row | huge-log | sparse-log | out-of-memory |
@@ -74,9 +75,9 @@ check_window() {
     hints=$(xprop -id "$window" WM_NORMAL_HINTS)
     grep -qF 'minimum size: 300 by 500' <<<"$hints" &&
         grep -qF 'maximum size: 300 by 500' <<<"$hints" || fail "resizable: $hints"
-    local icons
-    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-    [ "$icons" = 'Icon (32 x 32) Icon (48 x 48) Icon (128 x 128) ' ] || fail "icons: $icons"
+    local icons # square, smallest first: the .ico's sizes backwards
+    icons=$(xprop -id "$window" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \1).*/\1/p' | xargs)
+    [ "$icons" = "$(xargs -n1 <<<"${DRILLVIEW_ICON_SIZES:?}" | tac | xargs)" ] || fail "icons: $icons"
 }
 
 # The viewer's end: exit code 0 and no output.
@@ -309,20 +310,32 @@ zero-width-row)
     close_viewer
     ;;
 huge-log)
-    # A log of a million million bytes, a line and then NUL bytes: endless empty rows. The
-    # window is there before the fill, and a close request sent as it appears ends the viewer
-    # at once with 0, long before its memory runs out: were events not taken during the fill,
-    # the window would not even show before the 1 GB the viewer is given were used up.
-    write_endless_log '\n' "$work/tovu"
+    # A log of a million million bytes, a line and then NUL bytes: endless empty rows; and a
+    # line and then one line of 768 MB without an end. The window is there before the fill, and
+    # a close request sent as it appears ends the viewer at once with 0, long before its memory
+    # runs out: were events not taken during the fill, or within a line, the window would not
+    # even show before the 1 GB the viewer is given were used up, or the line read to its end
+    # in the 2 GB given for it.
     viewer_measure=(/usr/bin/time -f %M -o "$work/peak-kb")
-    start_viewer 1024
-    sent=$EPOCHREALTIME
-    close_viewer
-    took=$(awk -v from="$sent" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.2f", to - from }')
-    peak_mb=$(($(<"$work/peak-kb") / 1024))
-    echo "the close request during the fill took effect after $took s, at $peak_mb MB"
-    awk -v took="$took" 'BEGIN { exit !(took < 5) }' || fail "the close request took $took s"
-    [ "$peak_mb" -lt 512 ] || fail "the fill went on to $peak_mb MB"
+    for endless in rows line; do
+        if [ "$endless" = rows ]; then
+            write_endless_log '\n' "$work/tovu"
+            start_viewer 1024
+            most_mb=512
+        else
+            { echo 'Erste Zeile' && head -c 768M /dev/zero | tr '\0' x; } >"$work/tovu"
+            start_viewer 2048
+            most_mb=768 # the whole line
+        fi
+        sent=$EPOCHREALTIME
+        close_viewer
+        took=$(awk -v from="$sent" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.2f", to - from }')
+        peak_mb=$(($(<"$work/peak-kb") / 1024))
+        echo "$endless: the close request during the fill took effect after $took s, at $peak_mb MB"
+        awk -v took="$took" 'BEGIN { exit !(took < 5) }' || fail "$endless: the close took $took s"
+        [ "$peak_mb" -lt "$most_mb" ] || fail "$endless: the fill went on to $peak_mb MB"
+    done
+    rm "$work/tovu"
     ;;
 sparse-log)
     # The same log read to its end: the fill stops at the bound on the rows held, long before

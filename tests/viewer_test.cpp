@@ -5,6 +5,7 @@
 #include "drillview/viewer.h"
 #include "drillview/viewer_window.h"
 #include "drillview/window_layout.h"
+#include "logtext/utf8.h"
 #include "tests/log_line_reader_fake_file.h"
 #include "tests/viewer_fake_window.h"
 
@@ -203,4 +204,24 @@ TEST(Viewer, StopsTheFillAtTheBoundOnRowsHeld)
         const std::vector<std::int32_t>& reads = fakeLogFiles().readSizes;
         EXPECT_LE(std::accumulate(reads.begin(), reads.end(), 0), c.mostBytes);
     }
+}
+
+// A long row is drawn as UTF-8 when the characters that begin within the drawn bytes are.
+TEST(Utf8, OnlyTheCharactersBeginningWithinTheBoundAreLookedAt)
+{
+    struct Case {
+        std::string_view bytes;
+        std::size_t bound;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"ab\xff", 2, true},
+        {"ab\xff", 3, false},
+        {"a\xc3\xa4", 2, true}, // begun within the bound, looked at whole
+        {"a\xc3(", 2, false},
+        {"a\xc3", 2, false}, // cut off by the row's end
+        {"ab\xff", std::string_view::npos, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isValidUtf8(c.bytes, c.bound), c.valid) << c.bytes << " up to " << c.bound;
 }

@@ -80,6 +80,6 @@ if(TARGET drillview AND NOT WIN32)
                          $<TARGET_FILE:drillview> $<TARGET_FILE:viewer_close_request>
                          $<TARGET_FILE:drill> ${CMAKE_CURRENT_BINARY_DIR}/viewer_screenshots)
         set_tests_properties(viewer_e2e_${case} PROPERTIES ENVIRONMENT
-            "LSAN_OPTIONS=suppressions=${leak_suppressions}:print_suppressions=0;${DRILL_VIEWER_TITLE_ENVIRONMENT}")
+            "LSAN_OPTIONS=suppressions=${leak_suppressions}:print_suppressions=0;${DRILL_VIEWER_TITLE_ENVIRONMENT};${DRILL_ICON_SIZES_ENVIRONMENT}")
     endforeach()
 endif()

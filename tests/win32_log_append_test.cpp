@@ -1,6 +1,6 @@
-// The Win32 appender: CR LF line ends after what is there, the share mode, lost records.
-// (Wine cannot check that concurrent appends never overwrite each other: it writes an
-// append-only handle at the end it has just looked up, not atomically as Windows does.)
+// The Win32 appender: CR LF line ends after what is there, the share mode, lost records, torn
+// ones cut off, and drills taking turns (which Wine needs: it writes an append-only handle at
+// the end it has just looked up, not atomically as Windows does).
 #include "drill/drill_log.h"
 #include "drill/log_append.h"
 #include "tests/stored_log.h"
@@ -11,6 +11,8 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -18,18 +20,21 @@ const std::string seriesLines = seriesRecord("Jo", 3, 100, 2, 20, 1, "Mon Jan 01
 
 } // namespace
 
+// A last line without its end, as a killed drill leaves it, is ended first.
 TEST(Win32LogAppend, WritesEveryLineEndAsCrLfAfterWhatIsThere)
 {
     struct Case {
         const char* what;
         std::string earlier; // the file's bytes before the append; absent when empty
         std::string record;
+        std::string ended = ""; // what ends the earlier bytes' last line first
     };
     const Case cases[] = {
         {"a missing file is created", "", "Startzeit:..............Mon Jan 01 10:00:00 2024\n"},
         {"an empty name keeps its line", "", "Name:..................\n"},
         {"eight lines in one record", "", seriesLines},
-        {"existing bytes stay as they are", "old\nbytes\r\nno end", "Logzeit:...x\n"},
+        {"existing bytes stay as they are", "old\nbytes\r\nno end", "Logzeit:...x\n", "\r\n"},
+        {"a line torn within its CR LF", "Name:..Jo\r", "Logzeit:...x\n", "\n"},
         {"a CR inside a line is no line end", "", "Name:.....A\rB\n"},
     };
     for (const Case& c : cases) {
@@ -37,7 +42,7 @@ TEST(Win32LogAppend, WritesEveryLineEndAsCrLfAfterWhatIsThere)
         if (!c.earlier.empty())
             directory.write("tovu", c.earlier);
         EXPECT_TRUE(appendToFile("tovu", c.record)) << c.what;
-        EXPECT_EQ(directory.read("tovu"), c.earlier + asStoredInLog(c.record)) << c.what;
+        EXPECT_EQ(directory.read("tovu"), c.earlier + c.ended + asStoredInLog(c.record)) << c.what;
     }
 }
 
@@ -84,13 +89,38 @@ TEST(Win32LogAppend, AnswersFalseWhereTheRecordCannotBeWritten)
 }
 
 // Run with a file size limit of 4 KiB (ulimit -f 8), as a full disk: the record that does not
-// fit whole is cut off again. Without the limit it fits, and the case is skipped.
+// fit whole is cut off again, also when only its very last byte, the LF of a CR LF, is missing.
+// Without the limit it fits, and the case is skipped.
 TEST(Win32LogAppend, CutsOffARecordTheDiskCannotTakeWhole)
 {
+    const std::size_t stored = asStoredInLog(seriesLines).size();
+    for (const std::size_t room : {stored - 1, stored / 2}) {
+        TempDirectory directory;
+        const std::string earlier = std::string(4096 - room - 2, 'x') + "\r\n";
+        directory.write("tovu", earlier);
+        if (appendToFile("tovu", seriesLines))
+            GTEST_SKIP() << "the record fitted: no file size limit of 4 KiB";
+        EXPECT_EQ(directory.read("tovu"), earlier) << room;
+    }
+}
+
+// Drills appending at once take turns: each record lands whole, none over another.
+TEST(Win32LogAppend, WritesEachRecordWholeWhenDrillsAppendAtOnce)
+{
     TempDirectory directory;
-    const std::string earlier = std::string(4000, 'x') + "\r\n";
-    directory.write("tovu", earlier);
-    if (appendToFile("tovu", seriesLines))
-        GTEST_SKIP() << "the record fitted: no file size limit of 4 KiB";
-    EXPECT_EQ(directory.read("tovu"), earlier);
+    constexpr int writers = 4;
+    constexpr int recordsEach = 200;
+    const std::string line(1000, 'a');
+    std::vector<std::thread> drills;
+    for (int w = 0; w < writers; ++w)
+        drills.emplace_back([&] {
+            for (int r = 0; r < recordsEach; ++r)
+                appendToFile("tovu", line + "\n" + line + "\n");
+        });
+    for (std::thread& drill : drills)
+        drill.join();
+    std::string expected;
+    for (int r = 0; r < writers * recordsEach * 2; ++r)
+        expected += line + "\r\n";
+    EXPECT_TRUE(directory.read("tovu") == expected) << "records lost, torn or overwritten";
 }

@@ -1,6 +1,6 @@
-# The Win32 programs' tests, run under Wine in the cross build: the appender's own unit tests,
-# drill.exe and drillview.exe end to end, their resources, and the committed icons against
-# their generators.
+# The Win32 programs' tests, run under Wine in the cross build: the appender's and the
+# launcher's command line's own unit tests, drill.exe and drillview.exe end to end, their
+# resources, and the committed icons against their generators.
 if(NOT WIN32 OR NOT CMAKE_CROSSCOMPILING)
     return()
 endif()
@@ -18,6 +18,12 @@ add_test(NAME win32_log_append_full_disk
                  $<TARGET_FILE:win32_log_append_tests> --gtest_filter=*CutsOff*)
 set_tests_properties(win32_log_append_full_disk PROPERTIES FAIL_REGULAR_EXPRESSION "SKIPPED")
 
+# The launcher's command line, taken apart by the system's own parser.
+add_executable(win32_command_line_tests win32_command_line_test.cpp)
+target_link_libraries(win32_command_line_tests PRIVATE drillstart_command_line GTest::gtest
+                      GTest::gtest_main shell32)
+drill_add_unit_tests(win32_command_line_tests)
+
 set(win32_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32_drill_e2e.sh)
 foreach(run IN ITEMS file pipe names console fifo)
     add_test(NAME win32_drill_e2e_${run}
@@ -25,39 +31,45 @@ foreach(run IN ITEMS file pipe names console fifo)
                      ${CMAKE_CURRENT_BINARY_DIR}/win32_drill_e2e_${run})
 endforeach()
 
-# Each program's resources and imports, its version the one CMakeLists.txt gives it.
-function(drill_add_resources_test program icon kind icon_sizes) # SYSTEM_DLL...
+# Each program's resources and imports, its version the one CMakeLists.txt gives it, its icon
+# the one its resources were made with, at the sizes of that .ico file.
+function(drill_add_resources_test program kind) # SYSTEM_DLL...
     string(TOUPPER ${program}_VERSION version)
+    get_target_property(icon ${program} DRILL_ICON)
+    drill_icon_sizes(${icon} icon_sizes)
+    string(REPLACE ";" "," icon_sizes "${icon_sizes}")
     add_test(NAME win32_${program}_resources
              COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32_program_resources.sh
-                     $<TARGET_FILE:${program}> ${PROJECT_SOURCE_DIR}/${icon} ${${version}} ${kind}
+                     $<TARGET_FILE:${program}> ${icon} ${${version}} ${kind}
                      ${icon_sizes} kernel32.dll msvcrt.dll user32.dll gdi32.dll ${ARGN})
 endfunction()
-drill_add_resources_test(drill drill/drill.ico console 48,32,16 advapi32.dll shell32.dll)
-drill_add_resources_test(drillreport drill/drill.ico console 48,32,16 ole32.dll shell32.dll)
+drill_add_resources_test(drill console advapi32.dll shell32.dll)
+drill_add_resources_test(drillreport console ole32.dll shell32.dll)
+drill_add_resources_test(drillstart window advapi32.dll ole32.dll shell32.dll)
 
-# The committed icon must be what the committed generator (tools/) draws.
+# The committed icons must be what the committed generators (tools/) draw.
 # The generators are built before the emulator is set, so it is named here.
-add_test(NAME win32_drill_icon_generate
-         COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:drill_icon_generator>
-                 drill_generated.ico)
-add_test(NAME win32_drill_icon_current
-         COMMAND ${CMAKE_COMMAND} -E compare_files drill_generated.ico
-                 ${PROJECT_SOURCE_DIR}/drill/drill.ico)
-set_tests_properties(win32_drill_icon_generate PROPERTIES FIXTURES_SETUP drill_icon)
-set_tests_properties(win32_drill_icon_current PROPERTIES FIXTURES_REQUIRED drill_icon)
+foreach(program IN ITEMS drill drillreport)
+    string(TOUPPER ${program}_ICON icon)
+    add_test(NAME win32_${program}_icon_generate
+             COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}_icon_generator>
+                     ${program}_generated.ico)
+    add_test(NAME win32_${program}_icon_current
+             COMMAND ${CMAKE_COMMAND} -E compare_files ${program}_generated.ico ${${icon}})
+    set_tests_properties(win32_${program}_icon_generate PROPERTIES FIXTURES_SETUP ${program}_icon)
+    set_tests_properties(win32_${program}_icon_current PROPERTIES FIXTURES_REQUIRED ${program}_icon)
+endforeach()
 
 # drillview.exe: its resources, its committed icon against the generator, and the program on
 # a Wine desktop inside an X server of its own, looked at by a test-only inspector.
 if(TARGET drillview)
-    drill_add_resources_test(drillview drillview/drillview.ico window 128,48,32)
+    drill_add_resources_test(drillview window)
 
     add_test(NAME win32_viewer_icon_generate
              COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:drillview_icon_generator>
                      drillview_generated.ico)
     add_test(NAME win32_viewer_icon_current
-             COMMAND ${CMAKE_COMMAND} -E compare_files drillview_generated.ico
-                     ${PROJECT_SOURCE_DIR}/drillview/drillview.ico)
+             COMMAND ${CMAKE_COMMAND} -E compare_files drillview_generated.ico ${DRILLVIEW_ICON})
     set_tests_properties(win32_viewer_icon_generate PROPERTIES FIXTURES_SETUP drillview_icon)
     set_tests_properties(win32_viewer_icon_current PROPERTIES FIXTURES_REQUIRED drillview_icon)
 

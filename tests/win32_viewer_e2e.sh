@@ -4,7 +4,8 @@
 # every row, moves the focus and asks the window to close; the viewer must end with exit code
 # 0. Logs with each line terminator, none and an empty one, a drill.exe run appending while
 # the viewer is open, things in the log's place that are not files, a close request during the
-# fill of endless rows, and the bound on the rows held. A screenshot of each case is kept.
+# fill of endless rows and of one endless line, and the bound on the rows held. A screenshot
+# of each case is kept.
 # Usage: win32_viewer_e2e.sh CASE DRILLVIEW_EXE INSPECTOR_EXE DRILL_EXE ARTEFACT_DIR
 #   CASE: line-ends (LF, CR, CR LF, NUL and mixed, one after another) | no-log | empty-log |
 #         many-rows | keys | drill-while-open | not-regular | huge-log | sparse-log
@@ -59,6 +60,19 @@ await_viewer_end() {
     [ "$status" -ne 124 ] && [ "$status" -ne 137 ] || fail "the desktop did not end"
 }
 
+# The rows as the list shows them, from the log's lines: a line of UTF-8 as it is, any other
+# read as code page 850 (drill.exe's), both in the UTF-8 the inspector reports.
+shown_rows() { # FILE
+    local line
+    while IFS= read -r line; do
+        if iconv -f UTF-8 -t UTF-8 <<<"$line" >/dev/null 2>&1; then
+            printf '%s\n' "$line"
+        else
+            iconv -f CP850 -t UTF-8 <<<"$line"
+        fi
+    done <"$1"
+}
+
 # What the inspector reports of every viewer: the window and the list as made, the list
 # filled and unscrolled, nothing selected, the focus on the window itself as activating it
 # leaves it (the list gets it only from TAB). The list hides a scroll bar it does not need, so
@@ -70,7 +84,7 @@ expected_report() { # ROWS-FILE [WS_VSCROLL]
         "list style: ${2:-0}" 'list edge: WS_EX_CLIENTEDGE' 'list rectangle: 15,15 270x470' \
         'list control id: 0' 'list font: DEFAULT_GUI_FONT' 'list selection: -1' 'focus: window' \
         'list top row: 0' "rows: $(wc -l <"$1")"
-    sed 's/^/row: /' "$1"
+    shown_rows "$1" | sed 's/^/row: /'
 }
 
 # Compares the inspector's report, without the lines that only serve the script, with the
@@ -123,9 +137,11 @@ view_and_close() { # LOG-BYTES|--no-log CLOSE-STEP [WS_VSCROLL] -- ROW...
 
 mkdir -p "$artefacts"
 start_x_server "$work" || give_up "no X server"
-# Lines with an empty one and bytes above 127 in the middle, under each terminator.
+# Lines with an empty one and bytes above 127 in the middle, under each terminator; with CR LF
+# also a name in code page 850 and in UTF-8, both shown as "Jürgen".
 start='Startzeit:..............Mon Jan 01 10:00:00 2024'
 name=$'Name:..................J\x94rg \x80\x81\x8d\x9d\xa0\xff'
+jurgen=$'Name:..................J\x81rgen' jurgen_utf8='Name:..................Jürgen'
 rule=$(printf '%087d' 0 | tr 0 -)
 case $case_name in
 line-ends)
@@ -133,7 +149,8 @@ line-ends)
     # in its failures and its screenshot.
     log_named() { shot=$1 case_name="line-ends: $1"; }
     log_named crlf
-    view_and_close "$start\r\n\r\n$name\r\n$rule\r\n" close '' -- "$start" '' "$name" "$rule"
+    view_and_close "$start\r\n\r\n$name\r\n$jurgen\r\n$jurgen_utf8\r\n$rule\r\n" close '' -- \
+        "$start" '' "$name" "$jurgen" "$jurgen_utf8" "$rule"
     log_named lf
     view_and_close "$start\n\n$name\n$rule\n" close-message '' -- "$start" '' "$name" "$rule"
     log_named cr
@@ -167,17 +184,29 @@ not-regular)
     done
     ;;
 huge-log)
-    # Endless empty rows, and a close request as the window appears, during the fill: the
-    # viewer ends with 0 long before its memory would run out (were events not taken during
-    # the fill, only then), having taken little of it.
+    # Endless empty rows, and one line of 768 MB without an end, and a close request as the
+    # window appears, during the fill: the viewer ends with 0 long before its memory would run
+    # out (were events not taken during the fill, or within a line, only then), having taken
+    # little of it.
     memory_limit=$((2600 * 1024))
-    write_endless_log '\r\n' "$work/tovu"
-    start_viewer
-    inspect time-close >"$work/closed"
-    grep -q -x 'exit code: 0' "$work/closed" || fail "after the close: $(cat "$work/closed")"
-    peak=$(sed -n 's/^peak memory MB: //p' "$work/closed")
-    [ "${peak:-9999}" -lt 1024 ] || fail "the fill went on to $peak MB"
-    await_viewer_end
+    for endless in rows line; do
+        if [ "$endless" = rows ]; then
+            write_endless_log '\r\n' "$work/tovu"
+            most_mb=1024
+        else
+            { printf 'Erste Zeile\r\n' && head -c 768M /dev/zero | tr '\0' x; } >"$work/tovu"
+            most_mb=512 # the line grown to 512 MB wants 1 GB more, which Wine's limit refuses
+        fi
+        start_viewer
+        inspect time-close >"$work/closed"
+        echo "$endless: $(tr '\n' ' ' <"$work/closed")"
+        grep -q -x 'exit code: 0' "$work/closed" ||
+            fail "$endless: after the close: $(cat "$work/closed")"
+        peak=$(sed -n 's/^peak memory MB: //p' "$work/closed")
+        [ "${peak:-9999}" -lt "$most_mb" ] || fail "$endless: the fill went on to $peak MB"
+        await_viewer_end
+    done
+    rm "$work/tovu"
     ;;
 sparse-log)
     # Endless empty rows: the fill stops at the bound of 10 million rows held, where the memory
@@ -208,7 +237,7 @@ keys)
 drill-while-open)
     # A log drill.exe wrote, shown row by row; then drill.exe appends while the viewer holds
     # the log open. Its records must land, and the list stays as it was read at start-up.
-    printf 'Eva\r\n' >"$work/input"
+    printf 'J\x81rgen\r\n' >"$work/input" # "Jürgen" as a German console hands it on
     (cd "$work" && timeout --kill-after=10 60 env -u DISPLAY wine "$drill" <input >drill.out) ||
         give_up "drill.exe could not write the first log"
     cp "$work/tovu" "$work/tovu.before"

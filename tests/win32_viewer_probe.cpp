@@ -2,7 +2,7 @@
 // same desktop: it finds the window by its title, reports what the window system knows of the
 // window and its list, presses keys, and asks the window to close.
 // Usage: win32_viewer_probe DESKTOP STEP...   Steps, run in order:
-//   report        the window, the list and every row, once the list is filled
+//   report        the window, the list and every row (in UTF-8), once the list is filled
 //   tab, backtab  TAB or Shift+TAB, then which window has the keyboard focus
 //   quit          posts WM_QUIT to the viewer's thread; the viewer must still answer
 //   alt-f4        Alt+F4, then the exit code
@@ -195,8 +195,7 @@ const char* fontOfRows(HWND list)
     return height == guiFont ? "DEFAULT_GUI_FONT" : "other";
 }
 
-// Asked across processes in the ANSI form, Wine answers with the list's wide text: ask for
-// that and turn it back into the ANSI code page, as the list got it.
+// The row's wide text, as the list holds it, in UTF-8.
 std::string rowText(HWND list, LRESULT row)
 {
     const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
@@ -204,9 +203,9 @@ std::string rowText(HWND list, LRESULT row)
     const LRESULT copied =
         SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
     wide.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
-    std::string text(wide.size() * 2, '\0');
+    std::string text(wide.size() * 3, '\0');
     const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
                             static_cast<int>(text.size()), nullptr, nullptr);
     text.resize(bytes < 0 ? 0 : static_cast<std::size_t>(bytes));
     return text;

@@ -1,24 +1,8 @@
 // Draws the drill's application icon, a blue tile with the four arithmetic signs, and writes
 // it as an .ico file of 32-bit images. Usage: drill_icon OUTPUT.ico
-#include "drillview/icon_sampling.h"
-#include "tools/ico_file.h"
-
-#include <array>
-#include <vector>
+#include "tools/console_icon.h"
 
 namespace {
-
-constexpr std::array<int, 3> iconSizes = {48, 32, 16};
-
-bool insideRoundedTile(double x, double y)
-{
-    const double low = 0.04, high = 0.96, radius = 0.2;
-    if (x < low || x > high || y < low || y > high)
-        return false;
-    const double cx = x < low + radius ? low + radius : (x > high - radius ? high - radius : x);
-    const double cy = y < low + radius ? low + radius : (y > high - radius ? high - radius : y);
-    return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
-}
 
 bool insideBar(double dx, double dy, double halfLength, double halfWidth)
 {
@@ -47,29 +31,18 @@ bool insideSign(int quarter, double dx, double dy)
     }
 }
 
-// The tile with a sign in each quarter, in colours given from 0 to 255.
+// The blue tile with a sign in each quarter.
 bool sampleAt(double x, double y, IconColour& colour)
 {
-    if (!insideRoundedTile(x, y))
-        return false;
     const int quarter = (y < 0.5 ? 0 : 2) + (x < 0.5 ? 0 : 1);
     const double cx = x < 0.5 ? 0.29 : 0.71, cy = y < 0.5 ? 0.29 : 0.71;
-    if (insideSign(quarter, x - cx, y - cy))
-        colour = {1, 1, 1};
-    else // lighter at the top, darker at the bottom
-        colour = {(70 - 45 * y) / 255, (140 - 70 * y) / 255, (230 - 70 * y) / 255};
-    return true;
+    return tileColour(x, y, insideSign(quarter, x - cx, y - cy), {70, 140, 230}, {45, 70, 70},
+                      colour);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-        return 2;
-    std::vector<IcoImage> images;
-    images.reserve(iconSizes.size());
-    for (const int size : iconSizes)
-        images.push_back({size, sampleIcon(size, sampleAt)});
-    return writeIcoFile(argv[1], images) ? 0 : 1;
+    return writeConsoleIcon(argc, argv, sampleAt);
 }

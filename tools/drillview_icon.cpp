@@ -1,5 +1,5 @@
 // Writes the viewer's window icon, drawn by the viewer's own icon code, as an .ico file of
-// 32-bit images at 128, 48 and 32 pixels. Usage: drillview_icon OUTPUT.ico
+// 32-bit images at the sizes of viewerIconSizes. Usage: drillview_icon OUTPUT.ico
 #include "drillview/icon_image.h"
 #include "tools/ico_file.h"
 
