@@ -24,7 +24,7 @@ if [ "${1:-all}" = all ]; then
         lintian devscripts appstream man-db            # Debian's checkers of the .deb
         fonts-dejavu-core                              # the drill's screenshot
         desktop-file-utils libglib2.0-bin              # desktop entries: checked, launched
-        chromium fonts-dejavu-core                     # drillreport's page, drawn headless
+        chromium                                       # drillreport's page, drawn headless
         python3 python3-html5lib                       # and read by a strict HTML parser
         nodejs default-jre-headless                    # and checked by axe-core and the Nu
                                                        # Html Checker (npm)
