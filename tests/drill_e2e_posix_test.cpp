@@ -401,7 +401,8 @@ TEST(DrillOnTerminal, SignalsAtThePauseLeaveTheTerminalAsItWas)
         drill.type(c.typed);
         if (c.signal != 0)
             drill.signalDrill(c.signal);
-        EXPECT_EQ(drill.waitForExit(), c.exitCode) << c.what;
+        // What the terminal showed goes with a failure: a lost key was once seen under load.
+        EXPECT_EQ(drill.waitForExit(), c.exitCode) << c.what << '\n' << drill.seen();
         EXPECT_NE(drill.seen().find("[ended: echo on, canonical]"), std::string::npos) << c.what;
     }
 }
