@@ -12,4 +12,8 @@ if(NOT WIN32)
                                                        DRILLREPORT_BINARY="${drillreport_binary}")
     add_dependencies(drill_e2e_tests drill)
     drill_add_unit_tests(drill_e2e_tests)
+    # The table of runs from a file and through pipes, which drill.exe takes under Wine too.
+    add_test(NAME drill_e2e_table
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/drill_e2e.sh native table $<TARGET_FILE:drill>
+                     ${CMAKE_CURRENT_BINARY_DIR}/drill_e2e_table)
 endif()

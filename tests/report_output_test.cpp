@@ -16,26 +16,35 @@
 
 namespace {
 
+// The report's data from logs written to a fresh directory, read in the order given.
+ReportData readLogs(const std::vector<std::pair<std::string, std::string>>& logs,
+                    ReportData data = {})
+{
+    TempDirectory directory;
+    for (const auto& [name, bytes] : logs) {
+        directory.write(name, bytes);
+        EXPECT_TRUE(readLog(data, name.c_str())) << name;
+    }
+    countSeries(data);
+    return data;
+}
+
 // Anna: grades 3, 2, 2 in time order, 33 exercises, 3 errors. Jürgen from a Linux and a
 // Win32 log. Ömer: one series. Anna's middle series comes last in the log.
 ReportData smallLog(bool onlyJuergen = false)
 {
-    TempDirectory directory;
-    directory.write(
-        "linux", seriesRecord("Anna", 1, 10, 3, 3, 1, "Mon Dec 07 11:36:42 2026\n") +
-                     seriesRecord("J\xc3\xbcrgen", 3, 100, 1, 20, 0, "Tue Dec  8 09:00:00 2026\n") +
-                     seriesRecord("Anna", 1, 10, 2, 10, 1, "Wed Dec 09 10:00:00 2026\n") +
-                     seriesRecord("Anna", 4, 25, 2, 20, 1, "Tue Dec 08 17:00:00 2026\n"));
-    directory.write("win32",
-                    seriesRecord("J\x81rgen", 3, 100, 4, 4, 2, "Thu Dec 10 09:00:00 2026\n") +
-                        seriesRecord("\x99mer", 5, 1000, 6, 7, 5, "Thu Dec 10 10:00:00 2026\n"));
     ReportData data;
     data.onlyLearner = onlyJuergen;
     data.onlyName = "J\u00fcrgen";
-    EXPECT_TRUE(readLog(data, "linux"));
-    EXPECT_TRUE(readLog(data, "win32"));
-    countSeries(data);
-    return data;
+    return readLogs(
+        {{"linux",
+          seriesRecord("Anna", 1, 10, 3, 3, 1, "Mon Dec 07 11:36:42 2026\n") +
+              seriesRecord("J\xc3\xbcrgen", 3, 100, 1, 20, 0, "Tue Dec  8 09:00:00 2026\n") +
+              seriesRecord("Anna", 1, 10, 2, 10, 1, "Wed Dec 09 10:00:00 2026\n") +
+              seriesRecord("Anna", 4, 25, 2, 20, 1, "Tue Dec 08 17:00:00 2026\n")},
+         {"win32", seriesRecord("J\x81rgen", 3, 100, 4, 4, 2, "Thu Dec 10 09:00:00 2026\n") +
+                       seriesRecord("\x99mer", 5, 1000, 6, 7, 5, "Thu Dec 10 10:00:00 2026\n")}},
+        data);
 }
 
 std::string textReport(const ReportData& data)
@@ -113,12 +122,7 @@ ReportData loggedSeries(const std::vector<LoggedSeries>& log)
             seriesRecord(log[i].name, log[i].kind, log[i].limit, gradeForPercentage(percentage),
                          log[i].exercises, log[i].errors, when);
     }
-    TempDirectory directory;
-    directory.write("tovu", bytes);
-    ReportData data;
-    EXPECT_TRUE(readLog(data, "tovu"));
-    countSeries(data);
-    return data;
+    return readLogs({{"tovu", bytes}});
 }
 
 std::vector<std::vector<std::string>> overviewCells(const ReportData& data)
