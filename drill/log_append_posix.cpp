@@ -4,11 +4,12 @@
 // the file, and a record that cannot be written whole is cut off again with none but its bytes.
 #include "drill/log_append.h"
 
+#include "drill/lock_wait.h"
+
 #include "logtext/drill_log_format.h"
 #include "logtext/write_all_posix.h"
 
 #include <cerrno>
-#include <ctime>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
@@ -17,23 +18,15 @@
 
 namespace {
 
-enum class Lock { Held, Busy, None };
-
 // The lock among drills; a file system that has no locks gives None, and the append then goes
 // on without (and without a cut-back, which only the lock makes safe).
 Lock lockForAppend(int fd)
 {
-    constexpr int pauseMilliseconds = 5;
-    for (int waited = 0;; waited += pauseMilliseconds) {
+    return waitForLock([fd] {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
             return Lock::Held;
-        if (errno != EWOULDBLOCK)
-            return Lock::None;
-        if (waited >= lockWaitMilliseconds)
-            return Lock::Busy;
-        const timespec pause{0, pauseMilliseconds * 1000000L};
-        ::nanosleep(&pause, nullptr);
-    }
+        return errno == EWOULDBLOCK ? Lock::Busy : Lock::None;
+    });
 }
 
 // True when the file's last byte ends no line: what a drill killed in the middle of its

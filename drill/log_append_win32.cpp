@@ -4,6 +4,8 @@
 // reads, and a record that cannot be written whole is cut off again with none but its bytes.
 #include "drill/log_append.h"
 
+#include "drill/lock_wait.h"
+
 #include "logtext/drill_log_format.h"
 #include "logtext/write_all_win32.h"
 
@@ -12,8 +14,6 @@
 #include <string>
 
 namespace {
-
-enum class Lock { Held, Busy, None };
 
 // The drills' lock is one byte far beyond any log's end: a byte-range lock refuses reads and
 // writes of the range it covers, and no reader or writer ever comes near this one.
@@ -28,17 +28,12 @@ OVERLAPPED lockedByte()
 // cut-back, which only the lock makes safe).
 Lock lockForAppend(HANDLE file)
 {
-    constexpr int pauseMilliseconds = 5;
-    for (int waited = 0;; waited += pauseMilliseconds) {
+    return waitForLock([file] {
         OVERLAPPED at = lockedByte();
         if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
             return Lock::Held;
-        if (GetLastError() != ERROR_LOCK_VIOLATION)
-            return Lock::None;
-        if (waited >= lockWaitMilliseconds)
-            return Lock::Busy;
-        Sleep(pauseMilliseconds);
-    }
+        return GetLastError() == ERROR_LOCK_VIOLATION ? Lock::Busy : Lock::None;
+    });
 }
 
 void unlock(HANDLE file)

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -112,4 +114,20 @@ TEST(LogAppend, WritesEachRecordWholeWhenDrillsAppendAtOnce)
         ASSERT_EQ(log.find_first_not_of(letter, at), at + 2000) << "at " << at;
         ASSERT_EQ(log.compare(at, 2001, log, at + 2001, 2001), 0) << "at " << at;
     }
+}
+
+// A drill stopped in the middle of its append keeps the lock: another loses its own record
+// after a moment, and the log stays as it was; once the lock is free, appends go on.
+TEST(LogAppend, LosesItsOwnRecordWhileAnotherDrillHoldsTheLock)
+{
+    TempDirectory directory;
+    directory.write("tovu", "earlier\n");
+    const int holder = open("tovu", O_RDWR);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(flock(holder, LOCK_EX), 0);
+    EXPECT_FALSE(appendToFile("tovu", "record\n"));
+    EXPECT_EQ(directory.read("tovu"), "earlier\n");
+    close(holder);
+    EXPECT_TRUE(appendToFile("tovu", "record\n"));
+    EXPECT_EQ(directory.read("tovu"), "earlier\nrecord\n");
 }
