@@ -2,6 +2,8 @@
 // file system allows and renamed into place, and files told apart by device and inode.
 #include "drillreport/report_platform.h"
 
+#include "drillreport/temporary_name.h"
+
 #include "logtext/write_all_posix.h"
 
 #include <array>
@@ -146,12 +148,10 @@ int createNameless(const std::string& folder)
 bool linkBeside(int file, const std::string& folder, std::string& temporary)
 {
     const std::string from = descriptorPath(file);
-    std::uint32_t mixed = static_cast<std::uint32_t>(::getpid()) * 2654435761U ^
-                          static_cast<std::uint32_t>(std::time(nullptr));
+    std::uint32_t mixed = temporaryNameSeed(static_cast<std::uint32_t>(::getpid()),
+                                            static_cast<std::uint32_t>(std::time(nullptr)));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        mixed = mixed * 1664525U + 1013904223U;
-        char name[16];
-        std::snprintf(name, sizeof name, ".lf%06X", static_cast<unsigned>(mixed >> 8));
+        const std::string name = nextTemporaryName(mixed);
         const bool linked = nameNoted(
             [&](std::string& path) {
                 path = folder + name;

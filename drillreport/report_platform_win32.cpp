@@ -3,13 +3,14 @@
 // told apart by their file index.
 #include "drillreport/report_platform.h"
 
+#include "drillreport/temporary_name.h"
+
 #include "logtext/utf16_win32.h"
 #include "logtext/write_all_win32.h"
 
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -104,11 +105,9 @@ bool markForDeletion(HANDLE file, bool deleted)
 HANDLE createBeside(const std::string& target, std::string& temporary, bool& marked)
 {
     const std::size_t folderEnd = target.find_last_of("\\/:") + 1;
-    std::uint32_t mixed = GetCurrentProcessId() * 2654435761U ^ GetTickCount();
+    std::uint32_t mixed = temporaryNameSeed(GetCurrentProcessId(), GetTickCount());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        mixed = mixed * 1664525U + 1013904223U;
-        char name[16];
-        std::snprintf(name, sizeof name, ".lf%06X", static_cast<unsigned>(mixed >> 8));
+        const std::string name = nextTemporaryName(mixed);
         temporary = target.substr(0, folderEnd) + name;
         // Shared for deletion alone: the move takes it away while it is open.
         AcquireSRWLockExclusive(&pageMoment);
@@ -130,26 +129,26 @@ constexpr DWORD keptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN
                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // Moves the open new page over the target, its mark for deletion taken away only for the move;
-// a read-only old page lets it, and the new one is read-only in its turn.
+// a read-only old page lets it, and the new one is read-only in its turn. Whatever ends the
+// run meanwhile waits, so the old page keeps its attributes; marked says what is left.
 bool moveOver(HANDLE file, const std::string& temporary, const std::string& target,
-              DWORD attributes, bool marked)
+              DWORD attributes, bool& marked)
 {
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     const bool readOnly = exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    AcquireSRWLockExclusive(&pageMoment);
     if (readOnly)
         SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    AcquireSRWLockExclusive(&pageMoment);
     const bool moved = (!marked || markForDeletion(file, false)) &&
                        MoveFileExW(utf16FromUtf8(temporary).c_str(), utf16FromUtf8(target).c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!moved && marked)
-        markForDeletion(file, true);
+        marked = markForDeletion(file, true);
+    if (!moved && readOnly)
+        SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes);
     ReleaseSRWLockExclusive(&pageMoment);
-    if (!moved) {
-        if (readOnly)
-            SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes);
+    if (!moved)
         return false;
-    }
     // The page is in place: attributes that cannot be set again do not undo it.
     if (exists)
         SetFileAttributesW(utf16FromUtf8(target).c_str(), attributes & keptAttributes);
