@@ -20,6 +20,9 @@ bool listFolder(const std::string& folder, std::vector<FolderEntry>& entries);
 // reached; empty when it cannot be had.
 std::string realPath(const std::string& path);
 
+// Whether a name in a folder is the given one: on Windows in any case ("TOVU" is "tovu").
+bool isSameName(const std::string& entry, const std::string& name);
+
 // Whether a character ends one folder's name in a path.
 bool isPathSeparator(char character);
 

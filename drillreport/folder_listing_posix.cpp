@@ -38,6 +38,11 @@ std::string realPath(const std::string& path)
     return real;
 }
 
+bool isSameName(const std::string& entry, const std::string& name)
+{
+    return entry == name;
+}
+
 bool isPathSeparator(char character)
 {
     return character == '/';

@@ -44,6 +44,14 @@ std::string realPath(const std::string& path)
     return length == 0 || length >= std::size(real) ? std::string() : utf8FromUtf16({real, length});
 }
 
+bool isSameName(const std::string& entry, const std::string& name)
+{
+    const std::wstring first = utf16FromUtf8(entry);
+    const std::wstring second = utf16FromUtf8(name);
+    return CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
+                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+}
+
 bool isPathSeparator(char character)
 {
     return character == '\\' || character == '/';

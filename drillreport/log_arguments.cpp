@@ -45,7 +45,7 @@ bool appendLogsIn(const std::string& folder, int depth, std::set<std::string>& w
     for (const FolderEntry& entry : entries) {
         const std::string path = inFolder(folder, entry.name);
         if (entry.kind != EntryKind::Folder) {
-            if (entry.name == logFormat::fileName)
+            if (isSameName(entry.name, std::string(logFormat::fileName)))
                 logs.push_back(path);
             continue;
         }

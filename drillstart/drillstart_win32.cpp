@@ -25,6 +25,7 @@ constexpr std::wstring_view launcherName = L"drillstart";
 constexpr std::wstring_view cannotStart = L" kann nicht gestartet werden";
 constexpr std::wstring_view noFolderBefore = L": Der Ordner „";
 constexpr std::wstring_view noFolderAfter = L"“ kann nicht angelegt werden.";
+constexpr std::wstring_view noDocuments = L": Es gibt keinen Ordner „Dokumente“.";
 constexpr std::wstring_view noClassFolder = L": Es ist kein Klassenordner eingestellt.";
 constexpr std::wstring_view noProgram = L"Es ist kein Programm angegeben.";
 
@@ -171,7 +172,11 @@ int start(std::wstring_view name, const std::vector<std::wstring>& arguments,
           const std::wstring& folder)
 {
     const std::wstring shownName = withControlsReplaced(name) + L".exe";
-    if (folder.empty() || !madeFolder(folder)) {
+    if (folder.empty()) { // the user has no Documents folder
+        tellUser(shownName + std::wstring(cannotStart) + std::wstring(noDocuments));
+        return 1;
+    }
+    if (!madeFolder(folder)) {
         tellUser(shownName + std::wstring(cannotStart) + std::wstring(noFolderBefore) +
                  withControlsReplaced(folder) + std::wstring(noFolderAfter));
         return 1;

@@ -80,6 +80,7 @@ ln -s pc1/tovu zum-log
 mkdir -p klasse/pc01 klasse/pc02 klasse/pc03/a/b/c/d
 cp pc1/tovu klasse/pc01/
 cp pc2/tovu klasse/pc02/
+[ "$platform" != wine ] || mv klasse/pc02/tovu klasse/pc02/TOVU # Windows' names have no case
 cp tovu klasse/pc03/
 series_record Tief 1 10 1 5 0 'Mon Dec 07 08:00:00 2026' >klasse/pc03/a/b/c/tovu
 series_record Tiefer 1 10 1 5 0 'Mon Dec 07 08:00:00 2026' >klasse/pc03/a/b/c/d/tovu
@@ -446,6 +447,14 @@ if [ "$platform" = wine ]; then
     [ "$status" = 1 ] || fail "exit code $status, expected 1"
     # shellcheck disable=SC1111 # the message's own German quotes
     check_holds err "drillstart: drillreport.exe kann nicht gestartet werden: Der Ordner „$documents\\$user_folder“ kann nicht angelegt werden."
+    case_name='the launcher without a Documents folder' # where it would be, a file stands
+    : >keine-dokumente
+    wine reg add "$shell_folders" /v Personal /t REG_EXPAND_SZ \
+        /d "$(windows_path "$top/keine-dokumente")\\dokumente" /f >/dev/null
+    started . programme/drillstart.exe drillreport
+    [ "$status" = 1 ] || fail "exit code $status, expected 1"
+    # shellcheck disable=SC1111 # the message's own German quotes
+    check_holds err "drillstart: drillreport.exe kann nicht gestartet werden: Es gibt keinen Ordner „Dokumente“."
 
     exec 5>&-
     wine reg add "$shell_folders" /v Personal /t REG_EXPAND_SZ /d "$documents_before" /f >/dev/null
