@@ -49,22 +49,20 @@ if(DRILL_CHROMIUM AND EXISTS /usr/bin/python3)
     set_tests_properties(drillreport_page PROPERTIES FIXTURES_SETUP drillreport_page)
     # The page that test wrote, checked by axe-core with node, and by the Nu Html Checker with
     # Java (both from npm, installed once into one folder, one test at a time).
+    function(drill_page_check name) # drillreport_page_NAME.sh PAGE MODULE-DIR
+        add_test(NAME drillreport_page_${name}
+                 COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_page_${name}.sh
+                         ${CMAKE_CURRENT_BINARY_DIR}/drillreport_page/page.html
+                         ${CMAKE_CURRENT_BINARY_DIR}/page_axe)
+        set_tests_properties(drillreport_page_${name} PROPERTIES FIXTURES_REQUIRED
+                             drillreport_page SKIP_RETURN_CODE 77 RESOURCE_LOCK page_tools)
+    endfunction()
     find_program(DRILL_NODE node)
     find_program(DRILL_JAVA java)
     if(DRILL_NODE)
-        add_test(NAME drillreport_page_axe
-                 COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_page_axe.sh
-                         ${CMAKE_CURRENT_BINARY_DIR}/drillreport_page/page.html
-                         ${CMAKE_CURRENT_BINARY_DIR}/page_axe)
-        set_tests_properties(drillreport_page_axe PROPERTIES FIXTURES_REQUIRED drillreport_page
-                             SKIP_RETURN_CODE 77 RESOURCE_LOCK page_tools)
+        drill_page_check(axe)
         if(DRILL_JAVA)
-            add_test(NAME drillreport_page_vnu
-                     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/drillreport_page_vnu.sh
-                             ${CMAKE_CURRENT_BINARY_DIR}/drillreport_page/page.html
-                             ${CMAKE_CURRENT_BINARY_DIR}/page_axe)
-            set_tests_properties(drillreport_page_vnu PROPERTIES FIXTURES_REQUIRED drillreport_page
-                                 SKIP_RETURN_CODE 77 RESOURCE_LOCK page_tools)
+            drill_page_check(vnu)
         else()
             message(STATUS "java not found: drillreport's page is not checked by the Nu checker")
         endif()
